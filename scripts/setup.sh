@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Obrix needs. "run" is enough to build and start the program;
+# "test" adds what the test suite uses. Packages already present are not touched.
+set -euo pipefail
+
+run_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-qpa-plugins libqt6svg6-dev
+    # Metric-compatible stand-ins for the window's typefaces (Arial/MS Sans Serif, Calibri,
+    # a chancery italic for the splash).
+    fonts-liberation fonts-crosextra-carlito fonts-urw-base35
+    shared-mime-info desktop-file-utils
+)
+test_packages=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth imagemagick poppler-utils
+    clang libclang-rt-14-dev
+    g++-mingw-w64-x86-64
+    at-spi2-core python3-pyatspi dbus dbus-x11
+)
+
+case "${1:-run}" in
+    run) wanted=("${run_packages[@]}") ;;
+    test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo=sudo
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,2 @@
+// Placeholder until the file-type association layer lands.
+namespace obrix::association {}
