@@ -1,7 +1,15 @@
-// Placeholder until the scoring rules land: validates nothing, scores nothing.
 #include "scoring/calculation.h"
 
+#include "scoring/normal_distribution.h"
+#include "scoring/norms.h"
+#include "scoring/number_format.h"
+#include "scoring/raw_scores.h"
+#include "scoring/rounding.h"
+#include "scoring/validation.h"
+
+#include <exception>
 #include <stdexcept>
+#include <utility>
 
 namespace obrix::scoring {
 
@@ -30,16 +38,95 @@ std::string_view validationMessage(ValidationError error) {
     return {};
 }
 
-NormalDistributionSource::NormalDistributionSource() = default;
-NormalDistributionSource::NormalDistributionSource(Factory factory) : factory_(std::move(factory)) {}
+NormalDistributionSource::NormalDistributionSource()
+    : factory_([] { return std::make_unique<BuiltInNormalDistribution>(); }) {}
+
+NormalDistributionSource::NormalDistributionSource(Factory factory)
+    : factory_(std::move(factory)) {}
 
 NormalDistribution& NormalDistributionSource::get() {
-    throw std::runtime_error("not implemented");
+    if (component_)
+        return *component_;
+    if (!factory_)
+        throw std::runtime_error("The statistics component has no way to be created.");
+    std::unique_ptr<NormalDistribution> created;
+    try {
+        created = factory_();
+    } catch (const std::exception&) {
+        throw;
+    } catch (...) {
+        throw std::runtime_error("The statistics component could not be created.");
+    }
+    if (!created)
+        throw std::runtime_error("The statistics component could not be created.");
+    component_ = std::move(created);
+    return *component_;
 }
 
-Calculation calculate(const ItemTexts&, ComparisonGroup, NormalDistributionSource&,
-                      std::string_view) {
-    return {};
+namespace {
+
+constexpr std::string_view kCreationFailure = "The statistics component could not be created.";
+constexpr std::string_view kCallFailure = "The statistics component failed to compute NormalCdf.";
+
+// what() of e, or fallback when it says nothing.
+std::string describe(const std::exception& e, std::string_view fallback) {
+    const char* what = e.what();
+    if (what == nullptr || *what == '\0')
+        return std::string(fallback);
+    return what;
 }
 
-}  // namespace obrix::scoring
+} // namespace
+
+Calculation calculate(const ItemTexts& items, ComparisonGroup group,
+                      NormalDistributionSource& statistics, std::string_view decimalSeparator) {
+    Calculation result;
+
+    // Part 1.1: validation walk, item values, raw scores.
+    result.validation = validateItems(items);
+    if (result.validation != ValidationError::None)
+        return result;
+    const std::optional<ItemValues> values = itemValues(items);
+    if (!values) {
+        // Cannot happen: validated values are 0..4.
+        result.validation = ValidationError::OutOfRange;
+        return result;
+    }
+    const std::array<double, kScaleCount> raw = rawScores(*values);
+    for (std::size_t s = 0; s < kScaleCount; ++s)
+        result.texts[s].raw = formatGeneral(raw[s], decimalSeparator);
+
+    // Part 1.2: all seven z-scores, then the percentiles one by one.
+    const auto& norms = normTable(group);
+    std::array<double, kScaleCount> z{};
+    for (std::size_t s = 0; s < kScaleCount; ++s)
+        z[s] = roundToHundredths((raw[s] - norms[s].zScore.mean) / norms[s].zScore.sd);
+    for (std::size_t s = 0; s < kScaleCount; ++s)
+        result.texts[s].zScore = "Z Score = " + formatGeneral(z[s], decimalSeparator);
+
+    for (std::size_t s = 0; s < kScaleCount; ++s) {
+        if (raw[s] < 1) {
+            result.texts[s].percentile = "N/A";
+        } else {
+            const Norm& norm = norms[s].percentile;
+            std::string_view stage = kCreationFailure;
+            try {
+                NormalDistribution& component = statistics.get();
+                stage = kCallFailure;
+                const double p = component.normalCdf(raw[s], norm.mean, norm.sd);
+                result.texts[s].percentile =
+                    formatGeneral(roundToHundredths(p * 100), decimalSeparator) + " Percentile";
+            } catch (const std::exception& e) {
+                result.failure = describe(e, stage);
+                return result;
+            } catch (...) {
+                result.failure = std::string(stage);
+                return result;
+            }
+        }
+        result.percentilesDone = static_cast<int>(s) + 1;
+    }
+    return result;
+}
+
+} // namespace obrix::scoring
