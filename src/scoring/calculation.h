@@ -24,10 +24,10 @@ enum class ComparisonGroup { GeneralPopulation, Ocd };
 
 struct ScaleInfo {
     Scale scale;
-    std::string_view name;      // "Washing"
-    std::string_view caption;   // "Washing:" as the results panel shows it
-    std::string_view boxSuffix; // "Wash": the boxes txtWash, txtZScoreWash, txtPercentWash
-    std::array<int, 3> items;   // item numbers (1-based); all zero for the Total (every item)
+    std::string_view name;        // "Washing"
+    std::string_view caption;     // "Washing:" as the results panel shows it
+    std::string_view boxSuffix;   // "Wash": the boxes txtWash, txtZScoreWash, txtPercentWash
+    std::array<int, 3> items;     // item numbers (1-based); all zero for the Total (every item)
 };
 
 // The seven scales in order.
@@ -53,10 +53,10 @@ public:
     // The factory may throw (or return null) to report that the component cannot be created.
     using Factory = std::function<std::unique_ptr<NormalDistribution>()>;
 
-    NormalDistributionSource(); // the built-in implementation
+    NormalDistributionSource();  // the built-in implementation
     explicit NormalDistributionSource(Factory factory);
 
-    NormalDistribution& get(); // throws std::exception when creation fails
+    NormalDistribution& get();   // throws std::exception when creation fails
     bool created() const { return component_ != nullptr; }
 
 private:
@@ -65,9 +65,9 @@ private:
 };
 
 struct ScaleTexts {
-    std::string raw;        // "6"
-    std::string zScore;     // "Z Score = 1.44"
-    std::string percentile; // "92.45 Percentile" or "N/A"
+    std::string raw;         // "6"
+    std::string zScore;      // "Z Score = 1.44"
+    std::string percentile;  // "92.45 Percentile" or "N/A"
 };
 
 // Outcome of one computation.
@@ -92,4 +92,4 @@ struct Calculation {
 Calculation calculate(const ItemTexts& items, ComparisonGroup group,
                       NormalDistributionSource& statistics, std::string_view decimalSeparator);
 
-} // namespace obrix::scoring
+}  // namespace obrix::scoring
