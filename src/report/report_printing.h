@@ -1,0 +1,69 @@
+#pragma once
+
+// The print command behind File > Print Report: asks for printer and copies, then prints the
+// report once per copy, each copy as a print job of its own. Keeps the printer for the whole
+// run, so the printer picked last time is offered (and used) again.
+
+#include "report/print_dialog.h"
+#include "report/report_document.h"
+#include "report/report_lines.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+
+namespace obrix::report {
+
+// Copy counts beyond a 16-bit count are refused as a failure rather than printed.
+inline constexpr int kMaxCopies = 32767;
+
+enum class PrintOutcome {
+    Printed,   // every copy went to the printer
+    Nothing,   // zero (or fewer) copies were asked for
+    Cancelled, // the dialog was cancelled; nothing is shown
+    Failed,    // the printer or the dialog failed; the message was shown once
+};
+
+// The message shown when printing fails: the fixed sentence, CR LF and the failure's description.
+QString printFailureMessage(const QString& description);
+
+// The file a copy is written to when the printer prints to a file: the first copy to the chosen
+// name, the others beside it with the copy number ("report.pdf", "report-2.pdf", ...), so that
+// each copy stays a document of its own instead of overwriting the one before.
+QString copyOutputFileName(const QString& fileName, int copy);
+
+class ReportPrinting {
+public:
+    using ShowMessage = std::function<void(const QString& text)>;
+
+    // The system's printer dialog and real print jobs; messages go to showMessage.
+    explicit ReportPrinting(ShowMessage showMessage, QWidget* dialogParent = nullptr);
+    ReportPrinting(std::unique_ptr<PrintDialog> dialog, std::unique_ptr<ReportDocument> document,
+                   ShowMessage showMessage);
+    ~ReportPrinting();
+
+    ReportPrinting(const ReportPrinting&) = delete;
+    ReportPrinting& operator=(const ReportPrinting&) = delete;
+
+    // Prints the report of `input`, which the caller reads from the window before anything else
+    // happens (the group shown on paper is the one selected when the command started).
+    PrintOutcome print(const ReportInput& input, const QLocale& locale = QLocale());
+
+    // The program's printer, created on first use.
+    QPrinter& printer();
+
+private:
+    PrintOutcome printCopies(const QList<ReportLine>& lines, int copies);
+    PrintOutcome fail(const QString& description);
+
+    std::unique_ptr<PrintDialog> dialog_;
+    std::unique_ptr<ReportDocument> document_;
+    ShowMessage showMessage_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+} // namespace obrix::report
