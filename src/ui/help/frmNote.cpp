@@ -1,0 +1,72 @@
+#include "ui/help/frmNote.h"
+
+#include "ui/help/classic_style.h"
+#include "ui/help/note_text.h"
+#include "ui/help/window_metrics.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
+
+namespace obrix::ui {
+
+namespace {
+
+constexpr int kClientWidth = 6360;
+constexpr int kClientHeight = 5820;
+
+// The one note window, if open. QPointer clears itself when the window is deleted.
+QPointer<frmNote>& openNote() {
+    static QPointer<frmNote> note;
+    return note;
+}
+
+void centreOnScreen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame(QPoint(), window.size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+} // namespace
+
+frmNote::frmNote()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("frmNote"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Scoring Notes"));
+    setWindowIcon(QApplication::windowIcon());
+    setFont(help::classicFont(false));
+    setFixedSize(help::twipsSize(kClientWidth, kClientHeight));
+
+    txtNote = new QPlainTextEdit(this);
+    txtNote->setObjectName(QStringLiteral("txtNote"));
+    help::styleTextBox(*txtNote, help::TextBoxBorder::None, help::TextBoxBackground::ButtonFace);
+    txtNote->setGeometry(help::twipsRect(120, 120, 6015, 5535));
+    txtNote->setPlainText(scoringNoteText());
+    txtNote->setFocus(Qt::OtherFocusReason);
+
+    centreOnScreen(*this);
+}
+
+frmNote* showScoringNote() {
+    QPointer<frmNote>& note = openNote();
+    // A closed window is only hidden until its deferred deletion runs; it no longer counts.
+    if (note.isNull() || !note->isVisible()) {
+        note = new frmNote();
+    }
+    note->setWindowState(note->windowState() & ~Qt::WindowMinimized);
+    note->show();
+    note->raise();
+    note->activateWindow();
+    return note.data();
+}
+
+} // namespace obrix::ui
