@@ -1,0 +1,98 @@
+#include "app/association/freedesktop/xdg_dirs.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace obrix::association::freedesktop {
+
+namespace {
+
+bool isAbsolute(std::string_view path) {
+    return !path.empty() && path.front() == '/';
+}
+
+std::string withoutTrailingSlashes(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+std::string absoluteOrEmpty(const std::optional<std::string>& value) {
+    return value && isAbsolute(*value) ? withoutTrailingSlashes(*value) : std::string();
+}
+
+std::vector<std::string> split(std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.emplace_back(text.substr(start, end - start));
+        if (end == std::string_view::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+std::vector<std::string> absoluteList(const std::optional<std::string>& value,
+                                      std::string_view fallback) {
+    std::vector<std::string> folders;
+    for (const std::string& part : split(value && !value->empty() ? *value : fallback, ':')) {
+        if (isAbsolute(part))
+            folders.push_back(withoutTrailingSlashes(part));
+    }
+    return folders;
+}
+
+std::string homeBased(const std::optional<std::string>& variable, const std::string& home,
+                      std::string_view relative) {
+    std::string folder = absoluteOrEmpty(variable);
+    if (folder.empty() && !home.empty())
+        folder = (home == "/" ? std::string() : home) + "/" + std::string(relative);
+    return folder;
+}
+
+std::string lowerAscii(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+} // namespace
+
+XdgDirs resolveXdgDirs(const EnvironmentLookup& environment) {
+    XdgDirs dirs;
+    const std::string home = absoluteOrEmpty(environment("HOME"));
+    dirs.dataHome = homeBased(environment("XDG_DATA_HOME"), home, ".local/share");
+    dirs.configHome = homeBased(environment("XDG_CONFIG_HOME"), home, ".config");
+    dirs.dataDirs = absoluteList(environment("XDG_DATA_DIRS"), "/usr/local/share:/usr/share");
+    dirs.configDirs = absoluteList(environment("XDG_CONFIG_DIRS"), "/etc/xdg");
+    if (const std::optional<std::string> desktops = environment("XDG_CURRENT_DESKTOP")) {
+        for (const std::string& desktop : split(*desktops, ':')) {
+            if (!desktop.empty())
+                dirs.desktops.push_back(lowerAscii(desktop));
+        }
+    }
+    return dirs;
+}
+
+XdgDirs xdgDirsFromEnvironment() {
+    return resolveXdgDirs([](std::string_view name) -> std::optional<std::string> {
+        const std::string key(name);
+        if (const char* value = std::getenv(key.c_str()))
+            return std::string(value);
+        if (name != "HOME")
+            return std::nullopt;
+        struct passwd entry {};
+        struct passwd* found = nullptr;
+        char buffer[4096];
+        if (::getpwuid_r(::getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found &&
+            found->pw_dir)
+            return std::string(found->pw_dir);
+        return std::nullopt;
+    });
+}
+
+} // namespace obrix::association::freedesktop

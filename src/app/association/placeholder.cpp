@@ -1,2 +1,0 @@
-// Placeholder until the file-type association layer lands.
-namespace obrix::association {}
