@@ -12,3 +12,6 @@ ctest --test-dir build --output-on-failure
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOBRIX_WERROR=ON -DOBRIX_SANITIZE=ON
 cmake --build build-asan
 ctest --test-dir build-asan --output-on-failure
+
+# A short fuzzing run of the record reader (clang libFuzzer; see scripts/fuzz.sh).
+bash scripts/fuzz.sh 20
