@@ -19,21 +19,22 @@ std::string probePath(std::string_view tempFile, std::string_view extension, cha
     return probe;
 }
 
-// Deletes the probe file however the query ends.
-class ProbeRemover {
+// Deletes the temporary file, under its current name, however the query ends.
+class TempFileRemover {
 public:
-    ProbeRemover(Platform& platform, std::string path)
+    TempFileRemover(Platform& platform, std::string path)
         : platform_(platform)
         , path_(std::move(path)) {}
-    ProbeRemover(const ProbeRemover&) = delete;
-    ProbeRemover& operator=(const ProbeRemover&) = delete;
-    ~ProbeRemover() {
+    TempFileRemover(const TempFileRemover&) = delete;
+    TempFileRemover& operator=(const TempFileRemover&) = delete;
+    ~TempFileRemover() {
         try {
             platform_.removeFile(path_);
         } catch (...) {
-            // Nothing more can be done about a probe file that will not go.
+            // Nothing more can be done about a file that will not go.
         }
     }
+    void renamed(std::string path) { path_ = std::move(path); }
 
 private:
     Platform& platform_;
@@ -65,13 +66,12 @@ std::string GetAssociatedProgram(Platform& platform, std::string_view extension)
     const std::string tempFile = platform.createTempFile(folder, kTempFilePrefix, 0);
     if (tempFile.empty())
         return {};
+    TempFileRemover remover(platform, tempFile);
     const std::string probe = probePath(tempFile, extension, platform.pathSeparator());
-    if (!platform.renameFile(tempFile, probe)) {
-        // Without its probe name the file tells the shell nothing; do not leave it behind.
-        platform.removeFile(tempFile);
+    // Without its probe name the file tells the shell nothing.
+    if (!platform.renameFile(tempFile, probe))
         return {};
-    }
-    const ProbeRemover removeProbe(platform, probe);
+    remover.renamed(probe);
     return platform.findExecutable(probe);
 }
 
