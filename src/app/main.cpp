@@ -1,10 +1,10 @@
+#include "ui/main_window.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Obrix"));
+    obrix::ui::frmMain window;
     window.show();
     return app.exec();
 }

@@ -1,0 +1,69 @@
+// The Compute command: scores the 18 item texts with the scoring core and shows the outcome.
+
+#include "ui/main_window.h"
+#include "ui/main_window_texts.h"
+#include "ui/message_box.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <exception>
+
+namespace obrix::ui {
+
+scoring::ItemTexts frmMain::itemTexts() const {
+    scoring::ItemTexts items;
+    const auto boxes = itemBoxes();
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i] = boxes[i]->currentText().toStdString();
+    return items;
+}
+
+void frmMain::Calculate() {
+    const auto group = OpGeneral->isChecked() ? scoring::ComparisonGroup::GeneralPopulation
+                                              : scoring::ComparisonGroup::Ocd;
+    scoring::Calculation result;
+    try {
+        result = scoring::calculate(itemTexts(), group, statistics_,
+                                    QLocale().decimalPoint().toStdString());
+    } catch (const std::exception& error) {
+        // Nothing was written: report it like any other failed command and leave the window.
+        MessageBoxes::show(texts::kCommandFailure + QStringLiteral("\r\n") +
+                           QString::fromUtf8(error.what()));
+        return;
+    }
+    if (result.validation != scoring::ValidationError::None) {
+        MessageBoxes::show(QString::fromUtf8(scoring::validationMessage(result.validation)));
+        return;
+    }
+    showCalculation(result);
+}
+
+void frmMain::showCalculation(const scoring::Calculation& result) {
+    const auto rows = resultRows();
+    // Raw scores first, then z-scores, then the percentiles that could be computed.
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i].raw->setText(QString::fromStdString(result.texts[i].raw));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i].zScore->setText(QString::fromStdString(result.texts[i].zScore));
+    const auto done =
+        static_cast<std::size_t>(std::clamp(result.percentilesDone, 0, scoring::kScaleCount));
+    for (std::size_t i = 0; i < done; ++i)
+        rows[i].percentile->setText(QString::fromStdString(result.texts[i].percentile));
+
+    if (!result.complete()) {
+        // The percentile boxes not reached keep their earlier texts and the panels stay as they
+        // are, so a half-finished computation is never shown as a finished one.
+        MessageBoxes::show(texts::kPercentileFailure + QStringLiteral("\r\n") +
+                           QString::fromStdString(result.failure));
+        return;
+    }
+    Frame2->hide();
+    Frame1->show();
+}
+
+} // namespace obrix::ui

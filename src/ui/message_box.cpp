@@ -1,0 +1,165 @@
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+
+namespace obrix::ui {
+
+namespace {
+
+MessageBoxes::Presenter& presenter() {
+    static MessageBoxes::Presenter current;
+    return current;
+}
+
+QMessageBox::StandardButton toStandard(MessageAnswer answer) {
+    switch (answer) {
+    case MessageAnswer::Ok:
+        return QMessageBox::Ok;
+    case MessageAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case MessageAnswer::Yes:
+        return QMessageBox::Yes;
+    case MessageAnswer::No:
+        return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButtons toStandard(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon toStandard(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MessageAnswer fromStandard(int button, MessageButtons buttons) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return escapeAnswer(buttons);
+    }
+}
+
+} // namespace
+
+MessageAnswer escapeAnswer(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+        return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Cancel;
+}
+
+MessageAnswer firstButton(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+        return MessageAnswer::Yes;
+    }
+    return MessageAnswer::Ok;
+}
+
+MessageAnswer MessageBoxes::show(const QString& text, MessageButtons buttons, MessageIcon icon,
+                                 std::optional<MessageAnswer> defaultButton,
+                                 const QString& caption) {
+    Message message;
+    message.text = text;
+    message.buttons = buttons;
+    message.icon = icon;
+    message.defaultButton = defaultButton;
+    message.caption = caption;
+    return show(message);
+}
+
+MessageAnswer MessageBoxes::show(const Message& message) {
+    if (presenter())
+        return presenter()(message);
+    return showDialog(message);
+}
+
+MessageBoxes::Presenter MessageBoxes::setPresenter(Presenter replacement) {
+    return std::exchange(presenter(), std::move(replacement));
+}
+
+MessageAnswer MessageBoxes::showDialog(const Message& message) {
+    // Nobody can answer a dialog on the offscreen platform (the automated tests): stop at once
+    // with the message instead of waiting forever.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        qFatal("Unscripted message box \"%s\": %s", qUtf8Printable(message.caption),
+               qUtf8Printable(message.text));
+
+    QMessageBox box(toStandard(message.icon), message.caption, QString(),
+                    toStandard(message.buttons), QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    // Messages join a sentence and a system description with CR LF; the label wants LF only.
+    QString shownText = message.text;
+    shownText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    box.setText(shownText);
+    box.setDefaultButton(toStandard(message.defaultButton.value_or(firstButton(message.buttons))));
+    box.setEscapeButton(toStandard(escapeAnswer(message.buttons)));
+    return fromStandard(box.exec(), message.buttons);
+}
+
+MessageBoxScript::MessageBoxScript()
+    : previous_(MessageBoxes::setPresenter([this](const Message& m) { return answer(m); })) {}
+
+MessageBoxScript::~MessageBoxScript() {
+    MessageBoxes::setPresenter(std::move(previous_));
+}
+
+MessageAnswer MessageBoxScript::answer(const Message& message) {
+    shown_.append(message);
+    if (!answers_.empty()) {
+        const MessageAnswer next = answers_.front();
+        answers_.pop_front();
+        return next;
+    }
+    if (answerAll_)
+        return firstButton(message.buttons);
+    qFatal("Message box without a scripted answer \"%s\": %s", qUtf8Printable(message.caption),
+           qUtf8Printable(message.text));
+}
+
+} // namespace obrix::ui

@@ -1,2 +1,0 @@
-// Placeholder until the windows land.
-namespace obrix::ui {}
