@@ -82,7 +82,7 @@ Calculation calculate(const ItemTexts& items, ComparisonGroup group,
                       NormalDistributionSource& statistics, std::string_view decimalSeparator) {
     Calculation result;
 
-    // Part 1.1: validation walk, item values, raw scores.
+    // Validation walk, item values, raw scores.
     result.validation = validateItems(items);
     if (result.validation != ValidationError::None)
         return result;
@@ -96,7 +96,7 @@ Calculation calculate(const ItemTexts& items, ComparisonGroup group,
     for (std::size_t s = 0; s < kScaleCount; ++s)
         result.texts[s].raw = formatGeneral(raw[s], decimalSeparator);
 
-    // Part 1.2: all seven z-scores, then the percentiles one by one.
+    // Against the norms: all seven z-scores, then the percentiles one by one.
     const auto& norms = normTable(group);
     std::array<double, kScaleCount> z{};
     for (std::size_t s = 0; s < kScaleCount; ++s)
