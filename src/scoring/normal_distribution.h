@@ -1,6 +1,6 @@
 #pragma once
 
-// The built-in normal-distribution component that supplies the percentiles (Part 1.2).
+// The built-in normal-distribution component that supplies the percentiles.
 
 #include "scoring/calculation.h"
 

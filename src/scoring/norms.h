@@ -1,6 +1,6 @@
 #pragma once
 
-// The published norms of the two comparison samples (Part 1.2).
+// The published norms of the two comparison samples.
 
 #include "scoring/calculation.h"
 

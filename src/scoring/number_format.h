@@ -1,6 +1,6 @@
 #pragma once
 
-// The general number format of the result texts (Part 1.2).
+// The general number format of the result texts.
 
 #include <string>
 #include <string_view>

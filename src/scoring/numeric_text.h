@@ -6,7 +6,7 @@
 
 namespace obrix::scoring {
 
-// The number at the start of text, read by the numeric-prefix rule (Part 1.1):
+// The number at the start of text, read by the numeric-prefix rule:
 // - blanks (space, tab, line feed, carriage return) are skipped wherever they stand, so "1 2"
 //   reads 12 and " - 3" reads -3;
 // - decimal form: optional sign, digits, a period as the decimal point (always a period, whatever

@@ -1,6 +1,6 @@
 #pragma once
 
-// Item values and the seven raw scores (Part 1.1).
+// Item values and the seven raw scores.
 
 #include "scoring/calculation.h"
 

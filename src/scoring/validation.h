@@ -1,6 +1,6 @@
 #pragma once
 
-// The validation walk over the 18 item texts (Part 1.1).
+// The validation walk over the 18 item texts.
 
 #include "scoring/calculation.h"
 

@@ -1,4 +1,4 @@
-// Parts 1.1 and 1.2: the worked figures of the description, as full display texts.
+// The worked figures of every scale against both norm samples, as full display texts.
 #include "scoring/calculation.h"
 #include "scoring/norms.h"
 
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"6", "6", "6", "6", "6", "6", "36"},
                                  {"0.38", "0.3", "0.31", "-0.32", "0.6", "0.74", "0.59"},
                                  {"64.91", "61.91", "62.17", "37.44", "72.64", "77.04", "72.26"}},
-                      // The description names Washing (3.84, 99.99) and Neutralising (4.63, "100
+                      // Documented: Washing (3.84, 99.99) and Neutralising (4.63, "100
                       // Percentile"); the rest follow from the same rules.
                       FigureCase{"AllFourGeneral",
                                  "4",
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"12", "12", "12", "12", "12", "12", "72"},
                                  {"3.84", "3.55", "2.51", "3.36", "2.84", "4.63", "4.79"},
                                  {"99.99", "99.98", "99.39", "99.96", "99.78", "100", "100"}},
-                      // The description names the Total (3.25, 99.94).
+                      // Documented: the Total (3.25, 99.94).
                       FigureCase{"AllFourOcd",
                                  "4",
                                  kOcd,

@@ -1,4 +1,4 @@
-// Part 1.2: the general number format.
+// The general number format.
 #include "scoring/number_format.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// Part 1.1: reading a text by its numeric prefix (VB's Val).
+// Reading a text by its numeric prefix (VB's Val).
 #include "scoring/numeric_text.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +37,7 @@ TEST_P(DecimalPrefix, Reads) {
     expectReads(GetParam());
 }
 
-// The examples of Part 1.1 and the forms around them.
+// The documented examples and the forms around them.
 INSTANTIATE_TEST_SUITE_P(
     SpecExamples, DecimalPrefix,
     ::testing::Values(NumericCase{"3", 3}, NumericCase{"2abc", 2}, NumericCase{"abc", 0},

@@ -1,4 +1,4 @@
-// Conventions "Numbers": exact halves go to the even neighbour.
+// Exact halves go to the even neighbour.
 #include "scoring/rounding.h"
 
 #include <gtest/gtest.h>

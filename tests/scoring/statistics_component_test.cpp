@@ -1,4 +1,4 @@
-// Part 1.2: the statistics component: the built-in normal distribution, creation on first need,
+// The statistics component: the built-in normal distribution, creation on first need,
 // reuse, and failures of creation or of NormalCdf that stop the computation at a scale.
 #include "scoring/calculation.h"
 #include "scoring/normal_distribution.h"

@@ -1,4 +1,4 @@
-// Part 1.1: the validation walk, item values and raw scores.
+// The validation walk, item values and raw scores.
 #include "scoring/raw_scores.h"
 #include "scoring/validation.h"
 
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Radix, ItemText,
                                            ItemCase{"&H10004", kRange, 0}, ItemCase{"&H", kOk, 0},
                                            ItemCase{"&", kOk, 0}, ItemCase{"-&H1", kOk, 0}));
 
-// Part 1.1's walk traps: the first failing box in walk order decides the message.
+// Walk traps: the first failing box in walk order decides the message.
 struct WalkCase {
     const char* name;
     ItemTexts items;
