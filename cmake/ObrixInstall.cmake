@@ -1,0 +1,65 @@
+# Install layout and the Debian package. The program goes to bin/ with the record-file icon
+# beside it (the file-type registration names that path); on Linux the desktop entry, the MIME
+# package for `.oci` files and the program's icon go where desktops look for them. Images that
+# are not drawn yet are skipped, so the build never depends on them.
+include(GNUInstallDirs)
+
+install(TARGETS Obrix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(_obrix_resources ${PROJECT_SOURCE_DIR}/src/app/resources)
+
+# The first of the candidate files that exists, or "".
+function(_obrix_first_existing out)
+    set(${out} "" PARENT_SCOPE)
+    foreach(candidate IN LISTS ARGN)
+        if(EXISTS ${_obrix_resources}/${candidate})
+            set(${out} ${_obrix_resources}/${candidate} PARENT_SCOPE)
+            return()
+        endif()
+    endforeach()
+endfunction()
+
+if(EXISTS ${_obrix_resources}/OCI-R.ico)
+    install(FILES ${_obrix_resources}/OCI-R.ico DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+if(UNIX AND NOT APPLE)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/obrix.desktop
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/obrix.xml
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/mime/packages)
+
+    _obrix_first_existing(_obrix_svg obrix.svg obrix_logo.svg)
+    if(_obrix_svg)
+        install(FILES ${_obrix_svg} RENAME obrix.svg
+            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+        # The icon record files show in file managers (the MIME type's default icon name).
+        install(FILES ${_obrix_svg} RENAME application-x-obrix-record.svg
+            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/mimetypes)
+    endif()
+    # 161 x 161 is no size of the icon theme; pixmaps/ takes icons of any size.
+    _obrix_first_existing(_obrix_png obrix.png obrix_logo.png)
+    if(_obrix_png)
+        install(FILES ${_obrix_png} RENAME obrix.png DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/pixmaps)
+    endif()
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME obrix)
+set(CPACK_PACKAGE_VENDOR Velmoor)
+set(CPACK_PACKAGE_CONTACT "Velmoor <support@velmoor.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "Scores the Obsessive-Compulsive Inventory - Revised (OCI-R)")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Obrix scores the 18-item OCI-R questionnaire for mental-health clinicians: subscale and total raw scores, z-scores and percentiles against general population or OCD norms. Entries are saved as .oci record files and printed as a one-page report.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Velmoor <support@velmoor.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins, libc6, libstdc++6")
+# The association refreshes the MIME and desktop databases with these when they are there;
+# the fonts stand in for the window's typefaces.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "shared-mime-info, desktop-file-utils, fonts-liberation, fonts-crosextra-carlito, fonts-urw-base35")
+include(CPack)

@@ -1,0 +1,8 @@
+// Entry point that links the association layer's Windows build; it is built, never run.
+
+#include "app/association/system_platform.h"
+
+int main() {
+    obrix::association::registerFileTypeForThisProgram();
+    return 0;
+}
