@@ -1,6 +1,7 @@
 # Every test is registered through obrix_register_test so that all of them run offscreen, in a
 # fixed locale, with a timeout, and with sanitizer reports that fail the test.
 find_package(GTest REQUIRED)
+find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
 
 set(OBRIX_TEST_ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen"
