@@ -5,6 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
 
+# A short fuzzing run of the record reader (clang libFuzzer; see scripts/fuzz.sh). It runs first so
+# that the test summaries below are the last lines printed.
+bash scripts/fuzz.sh 20
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOBRIX_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure
@@ -13,5 +17,3 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOBRIX_WERROR=ON -DO
 cmake --build build-asan
 ctest --test-dir build-asan --output-on-failure
 
-# A short fuzzing run of the record reader (clang libFuzzer; see scripts/fuzz.sh).
-bash scripts/fuzz.sh 20
