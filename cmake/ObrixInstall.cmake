@@ -51,7 +51,10 @@ set(CPACK_PACKAGE_CONTACT "Velmoor <support@velmoor.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Scores the Obsessive-Compulsive Inventory - Revised (OCI-R)")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Obrix scores the 18-item OCI-R questionnaire for mental-health clinicians: subscale and total raw scores, z-scores and percentiles against general population or OCD norms. Entries are saved as .oci record files and printed as a one-page report.")
+    "Obrix scores the 18-item OCI-R questionnaire for mental-health clinicians:\n\
+subscale and total raw scores, z-scores and percentiles against general\n\
+population or OCD norms. Entries are saved as .oci record files and printed\n\
+as a one-page report.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Velmoor <support@velmoor.example>")

@@ -13,6 +13,17 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOBRIX_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure
 
+# The install rules and the Debian package keep working: install into a scratch prefix, check
+# the files desktops look for, and build the package.
+stage="$(mktemp -d)"
+trap 'rm -rf "$stage"' EXIT
+cmake --install build --prefix "$stage/usr" >/dev/null
+for file in bin/Obrix share/applications/obrix.desktop share/mime/packages/obrix.xml; do
+    test -e "$stage/usr/$file" || { echo "not installed: $file" >&2; exit 1; }
+done
+desktop-file-validate "$stage/usr/share/applications/obrix.desktop"
+(cd build && cpack -G DEB -B "$stage/package" >/dev/null)
+
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOBRIX_WERROR=ON -DOBRIX_SANITIZE=ON
 cmake --build build-asan
 ctest --test-dir build-asan --output-on-failure
