@@ -1,5 +1,7 @@
 #include "app/association/freedesktop/freedesktop_platform.h"
 
+#include "app/association/freedesktop/ascii.h"
+
 #include "app/association/freedesktop/default_application.h"
 #include "app/association/freedesktop/file_io.h"
 #include "app/association/freedesktop/mime_globs.h"
@@ -20,14 +22,6 @@ namespace {
 std::string environmentValue(const char* name) {
     const char* value = std::getenv(name);
     return value ? std::string(value) : std::string();
-}
-
-std::string lowerAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
 }
 
 std::string runningProgramFolder() {

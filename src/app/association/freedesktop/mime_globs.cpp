@@ -1,20 +1,13 @@
 #include "app/association/freedesktop/mime_globs.h"
 
+#include "app/association/freedesktop/ascii.h"
+
 #include <charconv>
 #include <fnmatch.h>
 
 namespace obrix::association::freedesktop {
 
 namespace {
-
-std::string lowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
 
 std::vector<std::string_view> fields(std::string_view line) {
     std::vector<std::string_view> parts;

@@ -1,5 +1,7 @@
 #include "app/association/freedesktop/xdg_dirs.h"
 
+#include "app/association/freedesktop/ascii.h"
+
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
@@ -50,14 +52,6 @@ std::string homeBased(const std::optional<std::string>& variable, const std::str
     if (folder.empty() && !home.empty())
         folder = (home == "/" ? std::string() : home) + "/" + std::string(relative);
     return folder;
-}
-
-std::string lowerAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
 }
 
 } // namespace
