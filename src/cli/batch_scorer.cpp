@@ -1,0 +1,115 @@
+#include "cli/batch_scorer.h"
+
+#include "cli/progress_line.h"
+#include "cli/record_writer.h"
+#include "cli/text_escaping.h"
+#include "records/record_file.h"
+#include "scoring/calculation.h"
+
+#include <utility>
+
+namespace obrix::cli {
+
+namespace {
+
+// Output is handed on in pieces of about this size rather than per record.
+constexpr std::size_t kOutputChunk = 64 * 1024;
+
+std::string displayName(const RecordSource& source) {
+    return source.kind == RecordSource::Kind::StandardInput ? std::string("-")
+                                                            : validUtf8(source.path.string());
+}
+
+class Batch {
+public:
+    Batch(const Options& options, const BatchIo& io, std::size_t total)
+        : options_(options)
+        , io_(io)
+        , writer_(makeRecordWriter(options.format))
+        // Json numbers need a period whatever separator was asked for.
+        , separator_(options.format == OutputFormat::Json ? "." : options.decimalSeparator)
+        , progress_(io.writeError, total,
+                    ProgressLine::wanted(total, io.errorIsTerminal, io.outputIsTerminal)) {
+        buffer_.reserve(2 * kOutputChunk);
+    }
+
+    BatchSummary run(const std::vector<RecordSource>& sources) {
+        writer_->begin(buffer_);
+        for (const RecordSource& source : sources) {
+            score(source);
+            progress_.advance();
+            if (buffer_.size() >= kOutputChunk && !flush())
+                break;
+        }
+        progress_.clear();
+        if (summary_.outputError.empty()) {
+            writer_->end(buffer_);
+            flush();
+        }
+        return std::move(summary_);
+    }
+
+private:
+    void score(const RecordSource& source) {
+        if (source.kind == RecordSource::Kind::Problem) {
+            leaveOut(source, source.error);
+            return;
+        }
+        const records::ReadResult read = source.kind == RecordSource::Kind::StandardInput
+                                             ? io_.readStandardInput()
+                                             : records::readRecordFile(source.path);
+        if (!read.ok()) {
+            leaveOut(source, read.error);
+            return;
+        }
+        const records::ClientRecord& record = *read.record;
+        const scoring::Calculation result =
+            scoring::calculate(record.items, options_.group, statistics_, separator_);
+        if (result.validation != scoring::ValidationError::None) {
+            leaveOut(source, scoring::validationMessage(result.validation));
+            return;
+        }
+        if (!result.complete()) {
+            leaveOut(source, result.failure);
+            return;
+        }
+        ScoredRecord scored{displayName(source), record.identifier,
+                            records::formatIsoDate(record.date), options_.group, result.texts};
+        writer_->write(buffer_, scored);
+        ++summary_.scored;
+    }
+
+    // One line on the error stream: the file and why it is not in the output.
+    void leaveOut(const RecordSource& source, std::string_view reason) {
+        progress_.clear();
+        io_.writeError(visibleText(displayName(source)) + ": " + visibleText(reason) + "\n");
+        ++summary_.leftOut;
+    }
+
+    bool flush() {
+        if (buffer_.empty())
+            return true;
+        summary_.outputError = io_.writeOutput(buffer_);
+        buffer_.clear();
+        return summary_.outputError.empty();
+    }
+
+    const Options& options_;
+    const BatchIo& io_;
+    std::unique_ptr<RecordWriter> writer_;
+    std::string separator_;
+    ProgressLine progress_;
+    // One normal-distribution component for the whole run, as the window keeps one.
+    scoring::NormalDistributionSource statistics_;
+    std::string buffer_;
+    BatchSummary summary_;
+};
+
+} // namespace
+
+BatchSummary scoreBatch(const Options& options, const std::vector<RecordSource>& sources,
+                        const BatchIo& io) {
+    return Batch(options, io, sources.size()).run(sources);
+}
+
+} // namespace obrix::cli

@@ -1,0 +1,45 @@
+#include "cli/bare_numbers.h"
+#include "cli/record_writer.h"
+#include "cli/text_escaping.h"
+
+namespace obrix::cli {
+
+namespace {
+// RFC 4180 ends every row, the last included, with CR LF.
+constexpr std::string_view kRowEnd = "\r\n";
+} // namespace
+
+void CsvWriter::begin(std::string& out) {
+    out += "file,identifier,date,group";
+    for (std::size_t s = 0; s < scoring::kScaleCount; ++s) {
+        for (const std::string_view column : {"_raw", "_z", "_percentile"}) {
+            out += ',';
+            out += scaleKey(s);
+            out += column;
+        }
+    }
+    out += kRowEnd;
+}
+
+void CsvWriter::write(std::string& out, const ScoredRecord& record) {
+    appendCsvField(out, record.file);
+    out += ',';
+    appendCsvField(out, record.identifier);
+    out += ',';
+    out += record.date;
+    out += ',';
+    out += groupKeyword(record.group);
+    for (const scoring::ScaleTexts& texts : record.texts) {
+        out += ',';
+        appendCsvField(out, texts.raw);
+        out += ',';
+        // A comma as decimal separator puts the number in quotes.
+        appendCsvField(out, zScoreNumber(texts.zScore));
+        out += ',';
+        if (const auto percentile = percentileNumber(texts.percentile))
+            appendCsvField(out, *percentile);
+    }
+    out += kRowEnd;
+}
+
+} // namespace obrix::cli

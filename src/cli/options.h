@@ -1,0 +1,45 @@
+#pragma once
+
+// The command line of obrix-score: which records to score, against which norms, and in which
+// output form.
+
+#include "scoring/calculation.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace obrix::cli {
+
+enum class OutputFormat { Table, Csv, Json };
+
+struct Options {
+    scoring::ComparisonGroup group = scoring::ComparisonGroup::GeneralPopulation;
+    OutputFormat format = OutputFormat::Table;
+    // Placed between the whole and the decimal digits of the scores in table and csv output.
+    // Json numbers always use a period, whatever this holds.
+    std::string decimalSeparator = ".";
+    bool recursive = false;
+    std::vector<std::string> paths; // record files, folders, or "-" for standard input
+};
+
+struct ShowHelp {};
+struct ShowVersion {};
+struct UsageError {
+    std::string message; // one line, without the program name and without the hint
+};
+
+using ParsedCommandLine = std::variant<Options, ShowHelp, ShowVersion, UsageError>;
+
+// arguments excludes the program name. Options may be given as "--name value" or
+// "--name=value", in any order and repeated (the last one counts); "--" ends the options.
+ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& arguments);
+
+std::string_view helpText();
+std::string versionText();
+
+// "general" or "ocd", as the command line and the csv and json output name the groups.
+std::string_view groupKeyword(scoring::ComparisonGroup group);
+
+} // namespace obrix::cli

@@ -1,0 +1,66 @@
+#include "cli/record_writer.h"
+#include "cli/text_escaping.h"
+
+#include <algorithm>
+
+namespace obrix::cli {
+
+namespace {
+
+using scoring::kScaleCount;
+
+void appendPadded(std::string& out, std::string_view text, std::size_t width, bool right) {
+    const std::size_t length = characterCount(text);
+    const std::size_t padding = length < width ? width - length : 0;
+    if (right)
+        out.append(padding, ' ');
+    out += text;
+    if (!right)
+        out.append(padding, ' ');
+}
+
+void appendLine(std::string& out, std::string_view label, std::string_view value) {
+    out += label;
+    out += ' ';
+    out += value;
+    out += '\n';
+}
+
+} // namespace
+
+void TableWriter::write(std::string& out, const ScoredRecord& record) {
+    if (!first_)
+        out += '\n';
+    first_ = false;
+
+    appendLine(out, "File:", visibleText(record.file));
+    appendLine(out, "Client Name:", visibleText(record.identifier));
+    appendLine(out, "Date of Test:", record.date);
+    appendLine(out, "Reference Sample:",
+               record.group == scoring::ComparisonGroup::GeneralPopulation
+                   ? "General Population Sample"
+                   : "OCD Population Sample");
+
+    // Columns as wide as their widest text, and at least as wide as usual figures ("72",
+    // "Z Score = -1.01") need, so that the numbers line up within and across records.
+    std::size_t captionWidth = 0;
+    std::size_t rawWidth = 2;
+    std::size_t zWidth = 15;
+    for (std::size_t s = 0; s < kScaleCount; ++s) {
+        captionWidth = std::max(captionWidth, scoring::scaleTable()[s].caption.size());
+        rawWidth = std::max(rawWidth, characterCount(record.texts[s].raw));
+        zWidth = std::max(zWidth, characterCount(record.texts[s].zScore));
+    }
+    for (std::size_t s = 0; s < kScaleCount; ++s) {
+        const scoring::ScaleTexts& texts = record.texts[s];
+        appendPadded(out, scoring::scaleTable()[s].caption, captionWidth + 1, false);
+        appendPadded(out, texts.raw, rawWidth, true);
+        out += "   ";
+        appendPadded(out, texts.zScore, zWidth, false);
+        out += "   ";
+        out += texts.percentile;
+        out += '\n';
+    }
+}
+
+} // namespace obrix::cli
