@@ -14,8 +14,9 @@ constexpr const char* kPaperLandingPage =
     "https://psycnet.apa.org/doiLanding?doi=10.1037%2F1040-3590.14.4.485";
 
 // One entry per line of the licence. Lines are broken so that the text fits its box without
-// wrapping; sections are separated by one empty line.
-constexpr std::array<std::string_view, 25> kLicenceLines{{
+// wrapping, and the whole licence fits its box's height; sections are separated by one empty
+// line, and a section heading with subsections is followed directly by the first of them.
+constexpr std::array<std::string_view, 24> kLicenceLines{{
     "I. Summary",
     "This programme is free of charge and is supplied as it is, in its present form, without any "
     "promise of support or of",
@@ -24,9 +25,9 @@ constexpr std::array<std::string_view, 25> kLicenceLines{{
     "credits, including this licence text, remain with it.",
     "",
     "II. Limitations",
-    "",
     "II. a. Good Faith",
-    "This programme was written in good faith. On request, insight into its code may be given to a "
+    "This programme was written in good faith. Upon request, insight into its code may be given to "
+    "a "
     "trusted",
     "organisation, under these limits: one copy only, kept for a limited time, and that copy is "
     "removed again as soon as",

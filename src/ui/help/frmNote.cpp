@@ -61,9 +61,10 @@ frmNote* showScoringNote() {
     // A closed window is only hidden until its deferred deletion runs; it no longer counts.
     if (note.isNull() || !note->isVisible()) {
         note = new frmNote();
+        note->show();
+        return note.data();
     }
     note->setWindowState(note->windowState() & ~Qt::WindowMinimized);
-    note->show();
     note->raise();
     note->activateWindow();
     return note.data();
