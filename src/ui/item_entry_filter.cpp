@@ -68,6 +68,8 @@ void ItemEntryFilter::attach(QComboBox* box) {
         edit->setMaxLength(std::numeric_limits<int>::max());
         // Input methods would commit text without key presses; item boxes take plain keys only.
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+        // QComboBox switches its editor's context menu off; the mouse's Paste stays available.
+        edit->setContextMenuPolicy(Qt::DefaultContextMenu);
     }
 }
 
