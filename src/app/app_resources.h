@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The images compiled into the program: the splash window's logo and the program's icon, both
+// drawn from resources/obrix_logo.svg (rendered by resources/render_images.sh).
+namespace obrix::app {
+
+// Resource paths, for code that wants the files rather than the decoded images.
+inline constexpr const char* kLogoResource = ":/obrix/logo.png";
+inline constexpr const char* kIconResource = ":/obrix/OCI-R.ico";
+
+// The 161 x 161 logo shown on the splash window.
+QPixmap logoPixmap();
+
+// The program's icon with every size the icon file holds (16 to 256 pixels), so each window and
+// the desktop pick the one that suits them.
+QIcon applicationIcon();
+
+} // namespace obrix::app

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Renders the logo drawing (obrix_logo.svg) into the images the program ships. Run it after
+# changing the drawing and commit the results; the build itself does not need these tools.
+#   obrix_logo.png  161 x 161, on white: the picture on the splash window
+#   OCI-R.ico       16, 24, 32, 48, 64 and 256 pixels: the program's and the record files' icon
+# Needs rsvg-convert (Debian package librsvg2-bin) and ImageMagick's convert (imagemagick).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+rsvg-convert -w 161 -h 161 -b white obrix_logo.svg -o "$work/logo.png"
+# Plain 8-bit RGB without time stamps, so that re-rendering an unchanged drawing changes no byte.
+convert "$work/logo.png" -strip -alpha off -define png:color-type=2 obrix_logo.png
+
+sizes=(16 24 32 48 64 256)
+frames=()
+for size in "${sizes[@]}"; do
+    rsvg-convert -w "$size" -h "$size" obrix_logo.svg -o "$work/icon_$size.png"
+    frames+=("$work/icon_$size.png")
+done
+convert "${frames[@]}" -strip OCI-R.ico
