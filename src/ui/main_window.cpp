@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include "records/record_commands.h"
+#include "records/startup_command_line.h"
 #include "ui/changed_flags.h"
 #include "ui/clock.h"
 #include "ui/item_entry_filter.h"
@@ -47,6 +49,7 @@ frmMain::frmMain(scoring::NormalDistributionSource::Factory statistics, QWidget*
     createMenus();
     setTabOrderOfControls();
     connectHandlers();
+    recordCommands_ = std::make_unique<records::RecordCommands>(*this);
 
     resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
     Form_Load();
@@ -143,6 +146,7 @@ void frmMain::Form_Load() {
     Combo1->setFocus();
     // The program's own filling is not a change to the record.
     RecordChanged(true);
+    recordCommands_->openStartupRecord(records::startupCommandLine());
 }
 
 void frmMain::Form_Unload(bool& cancel) {

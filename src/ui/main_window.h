@@ -21,6 +21,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -32,6 +33,10 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace obrix::records {
+class RecordCommands;
+}
 
 namespace obrix::ui {
 
@@ -62,6 +67,9 @@ public:
 
     // True when at least one changed flag was raised when the call began; Reset clears them all.
     bool RecordChanged(bool Reset);
+
+    // New, Open, Save, Save As, the closing question and the start-up open.
+    records::RecordCommands& recordCommands() { return *recordCommands_; }
 
     // One row of the results panel, in scale order (Washing ... Total).
     struct ResultRow {
@@ -197,8 +205,8 @@ public slots:
 
 public:
     // Initial state: empty name and items, today's date, General Population selected, instructions
-    // shown, fixed texts in place, focus on item 1, all changed flags clear. Run by the
-    // constructor.
+    // shown, fixed texts in place, focus on item 1, all changed flags clear; then the record the
+    // command line names, if any, is opened. Run by the constructor.
     void Form_Load();
     // The closing of the window, however started; asks the unload handler.
     void Form_Unload(bool& cancel);
@@ -227,6 +235,7 @@ private:
     MenuShortcutPriority* shortcutPriority_ = nullptr;
     std::array<CommandHandler, kCommandCount> commandHandlers_;
     UnloadHandler unloadHandler_;
+    std::unique_ptr<records::RecordCommands> recordCommands_;
 };
 
 } // namespace obrix::ui

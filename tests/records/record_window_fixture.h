@@ -1,0 +1,120 @@
+#pragma once
+
+// A main window for the record command tests: fixed "today", scripted message boxes and file
+// dialogs, a scripted settings store, a chosen command line, and a temporary folder for files.
+
+#include "records/file_dialog.h"
+#include "records/record_commands.h"
+#include "records/settings_store.h"
+#include "records/startup_command_line.h"
+#include "ui/clock.h"
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMap>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace obrix::records::testing {
+
+inline const QDate kToday(2025, 11, 3);
+
+// "Client 0427", 14 March 2026, answers 2 1 0 3 2 1 0 0 1 2 4 1 0 2 3 1 0 2, as written.
+inline const QByteArray kExampleBytes =
+    "\"Client 0427\",#2026-03-14#,\"2\",\"1\",\"0\",\"3\",\"2\",\"1\",\"0\",\"0\",\"1\",\"2\","
+    "\"4\",\"1\",\"0\",\"2\",\"3\",\"1\",\"0\",\"2\"\r\n";
+inline const QStringList kExampleAnswers = {"2", "1", "0", "3", "2", "1", "0", "0", "1",
+                                            "2", "4", "1", "0", "2", "3", "1", "0", "2"};
+
+class RecordWindow {
+public:
+    // startupNotices: how many message boxes the window's loading is expected to show.
+    explicit RecordWindow(StartupCommandLine commandLine = {}, int startupNotices = 0) {
+        for (int notice = 0; notice < startupNotices; ++notice)
+            messages.answerNext(ui::MessageAnswer::Ok);
+        previousToday_ = ui::setTodaySource([] { return kToday; });
+        previousSettings_ = setSettingReader(
+            [this](const QString& section, const QString& key, const QString& fallback) {
+                return settings.value(section + QLatin1Char('/') + key, fallback);
+            });
+        previousCommandLine_ = setStartupCommandLineSource([commandLine] { return commandLine; });
+        window = std::make_unique<ui::frmMain>();
+    }
+    ~RecordWindow() {
+        window.reset();
+        setStartupCommandLineSource(std::move(previousCommandLine_));
+        setSettingReader(std::move(previousSettings_));
+        ui::setTodaySource(std::move(previousToday_));
+    }
+    RecordWindow(const RecordWindow&) = delete;
+    RecordWindow& operator=(const RecordWindow&) = delete;
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    // Writes bytes to the named file in the folder and returns its path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
+    }
+    static QByteArray contentOf(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    // Types a whole record into the window (as the user would, raising the changed flags).
+    void enter(const QString& name, const QDate& date, const QStringList& answers) {
+        window->txtName->setText(name);
+        window->DTPicker->setDate(date);
+        const auto boxes = window->itemBoxes();
+        for (std::size_t index = 0; index < boxes.size(); ++index)
+            boxes[index]->setEditText(answers.value(static_cast<qsizetype>(index)));
+    }
+    void enterExample() { enter(QStringLiteral("Client 0427"), {2026, 3, 14}, kExampleAnswers); }
+
+    QStringList items() const {
+        QStringList texts;
+        for (const QComboBox* box : window->itemBoxes())
+            texts.append(box->currentText());
+        return texts;
+    }
+    QStringList results() const {
+        QStringList texts;
+        for (const auto& row : window->resultRows())
+            texts << row.raw->text() << row.zScore->text() << row.percentile->text();
+        return texts;
+    }
+    // Everything a record command may touch, to compare before and after.
+    QStringList snapshot() const {
+        QStringList state =
+            QStringList{window->txtName->text(), window->DTPicker->date().toString(Qt::ISODate),
+                        window->Frame1->isHidden() ? "results hidden" : "results",
+                        window->OpOCD->isChecked() ? "OCD" : "general"} +
+            items() + results();
+        return state;
+    }
+    bool changed() const { return window->RecordChanged(false); }
+    RecordCommands& commands() const { return window->recordCommands(); }
+
+    ui::MessageBoxScript messages;
+    FileDialogScript dialogs;
+    QMap<QString, QString> settings;
+    QTemporaryDir folder;
+    std::unique_ptr<ui::frmMain> window;
+
+private:
+    ui::TodaySource previousToday_;
+    SettingReader previousSettings_;
+    StartupCommandLineSource previousCommandLine_;
+};
+
+} // namespace obrix::records::testing
