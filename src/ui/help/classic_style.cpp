@@ -21,7 +21,7 @@ void registerStandIn() {
 
 // The system edit control keeps its text close to the edge; Qt's default margin of 4 pixels
 // would cost a line of text in the small citation boxes.
-constexpr qreal kTextBoxMargin = 2.0;
+constexpr qreal kTextBoxMargin = 1.0;
 
 } // namespace
 
