@@ -1,10 +1,11 @@
 #include "ui/help/frmCredits.h"
 
 #include "ui/help/caption_wrap_button.h"
-#include "ui/help/classic_style.h"
 #include "ui/help/credits_text.h"
+#include "ui/help/text_box_style.h"
 #include "ui/help/url_opener.h"
-#include "ui/help/window_metrics.h"
+#include "ui/twips.h"
+#include "ui/window_fonts.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -18,10 +19,17 @@ namespace {
 constexpr int kClientWidth = 9000;
 constexpr int kClientHeight = 8145;
 
+// Labels and buttons of this window are in the bold variant of the default font.
+QFont boldWindowFont() {
+    QFont font = windowFont();
+    font.setBold(true);
+    return font;
+}
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(help::classicFont(true));
+    label->setFont(boldWindowFont());
     label->setGeometry(geometry);
     return label;
 }
@@ -29,7 +37,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QRe
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* button = new help::CaptionWrapButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setFont(help::classicFont(true));
+    button->setFont(boldWindowFont());
     button->setGeometry(geometry);
     return button;
 }
@@ -56,10 +64,9 @@ frmCredits::frmCredits(QWidget* owner, UrlOpener& opener)
     setWindowTitle(QStringLiteral("Programme Credits"));
     setWindowIcon(QApplication::windowIcon());
     setWindowModality(Qt::ApplicationModal);
-    setFont(help::classicFont(false));
-    setFixedSize(help::twipsSize(kClientWidth, kClientHeight));
+    setFont(windowFont());
+    setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
-    using help::twipsRect;
     using Border = help::TextBoxBorder;
     using Background = help::TextBoxBackground;
 

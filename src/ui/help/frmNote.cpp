@@ -1,8 +1,9 @@
 #include "ui/help/frmNote.h"
 
-#include "ui/help/classic_style.h"
 #include "ui/help/note_text.h"
-#include "ui/help/window_metrics.h"
+#include "ui/help/text_box_style.h"
+#include "ui/twips.h"
+#include "ui/window_fonts.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -43,13 +44,13 @@ frmNote::frmNote()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Scoring Notes"));
     setWindowIcon(QApplication::windowIcon());
-    setFont(help::classicFont(false));
-    setFixedSize(help::twipsSize(kClientWidth, kClientHeight));
+    setFont(windowFont());
+    setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
     txtNote = new QPlainTextEdit(this);
     txtNote->setObjectName(QStringLiteral("txtNote"));
     help::styleTextBox(*txtNote, help::TextBoxBorder::None, help::TextBoxBackground::ButtonFace);
-    txtNote->setGeometry(help::twipsRect(120, 120, 6015, 5535));
+    txtNote->setGeometry(twipsRect(120, 120, 6015, 5535));
     txtNote->setPlainText(scoringNoteText());
     txtNote->setFocus(Qt::OtherFocusReason);
 

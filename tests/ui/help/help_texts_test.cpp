@@ -2,7 +2,6 @@
 #include "ui/help/credits_text.h"
 #include "ui/help/crlf_lines.h"
 #include "ui/help/note_text.h"
-#include "ui/help/window_metrics.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -25,8 +24,6 @@ private slots:
     void addressesKeepTheirEncoding();
     void joinEndsEveryLine_data();
     void joinEndsEveryLine();
-    void twipsRoundToNearestPixel_data();
-    void twipsRoundToNearestPixel();
 };
 
 void HelpTextsTest::noteTextIsExact() {
@@ -177,25 +174,6 @@ void HelpTextsTest::joinEndsEveryLine() {
         views.emplace_back(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     }
     QCOMPARE(help::joinCrLfLines(views), joined);
-}
-
-void HelpTextsTest::twipsRoundToNearestPixel_data() {
-    QTest::addColumn<int>("twips");
-    QTest::addColumn<int>("pixels");
-
-    QTest::newRow("zero") << 0 << 0;
-    QTest::newRow("exact") << 6360 << 424;
-    QTest::newRow("just under half") << 7 << 0;
-    QTest::newRow("half rounds up") << 8 << 1;
-    QTest::newRow("just under next") << 22 << 1;
-    QTest::newRow("negative half") << -8 << -1;
-    QTest::newRow("negative small") << -7 << 0;
-}
-
-void HelpTextsTest::twipsRoundToNearestPixel() {
-    QFETCH(int, twips);
-    QFETCH(int, pixels);
-    QCOMPARE(help::twipsToPixels(twips), pixels);
 }
 
 QTEST_GUILESS_MAIN(HelpTextsTest)
