@@ -2,6 +2,7 @@
 
 #include "records/record_commands.h"
 #include "records/startup_command_line.h"
+#include "ui/accessibility/accessible_names.h"
 #include "ui/changed_flags.h"
 #include "ui/clock.h"
 #include "ui/item_entry_filter.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
 
 #include <utility>
 
@@ -49,6 +51,7 @@ frmMain::frmMain(scoring::NormalDistributionSource::Factory statistics, QWidget*
     createMenus();
     setTabOrderOfControls();
     connectHandlers();
+    applyAccessibleNames(*this);
     recordCommands_ = std::make_unique<records::RecordCommands>(*this);
 
     resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
@@ -127,9 +130,19 @@ void frmMain::centreOnScreen() {
     const QScreen* where = screen();
     if (!where)
         return;
-    QRect bounds = geometry();
+    // The outer frame is centred; before the first show its size is the client's.
+    QRect bounds = frameGeometry();
     bounds.moveCenter(where->availableGeometry().center());
     move(bounds.topLeft());
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Once the platform knows the frame, centre again with its true size.
+    if (!centred_) {
+        centred_ = true;
+        centreOnScreen();
+    }
 }
 
 void frmMain::Form_Load() {

@@ -213,6 +213,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
@@ -235,6 +236,7 @@ private:
     MenuShortcutPriority* shortcutPriority_ = nullptr;
     std::array<CommandHandler, kCommandCount> commandHandlers_;
     UnloadHandler unloadHandler_;
+    bool centred_ = false;
     std::unique_ptr<records::RecordCommands> recordCommands_;
 };
 

@@ -3,6 +3,7 @@
 
 #include "ui/changed_flags.h"
 #include "ui/date_display.h"
+#include "ui/date_picker.h"
 #include "ui/item_entry_filter.h"
 #include "ui/main_window.h"
 #include "ui/main_window_texts.h"
@@ -77,7 +78,9 @@ constexpr int kResultHeight = 225;
 constexpr int kCaptionWidth = 1815;
 constexpr int kRawLeft = 2265;
 constexpr int kRawWidth = 435;
-constexpr int kScoreWidth = 1170;
+// Wide enough for "Z Score = -2.07" and "99.99 Percentile" in the stand-in fonts, which run wider
+// than the bitmap face the layout was drawn for (1170 twips would clip them).
+constexpr int kScoreWidth = 1275;
 const std::array<ResultRowPlacement, scoring::kScaleCount> kResultRows{{
     {&frmMain::lblWash, &frmMain::txtWash, &frmMain::txtZScoreWash, &frmMain::txtPercentWash, 315,
      105, 3180, 4650},
@@ -94,6 +97,11 @@ const std::array<ResultRowPlacement, scoring::kScaleCount> kResultRows{{
     {&frmMain::lblTotal, &frmMain::txtTotal, &frmMain::txtZScoreTotal, &frmMain::txtPercentTotal,
      3000, 120, 3195, 4665},
 }};
+
+// The reference note's first line wraps in the stand-in fonts, so its box and frame are one text
+// line taller than drawn (495 and 2655 twips) to keep all three lines in view.
+constexpr int kReferenceNoteHeight = 630;
+constexpr int kReferenceHeight = 2790;
 
 const QColor kRawScoreColour(255, 0, 0);
 const QColor kScoreColour(0, 0, 255);
@@ -181,8 +189,7 @@ void frmMain::createInputControls(QWidget* client) {
     lblDate = label(client, QStringLiteral("lblDate"), QStringLiteral("Date of Test:"),
                     twipsRect(4080, 1335, 975, 255), Qt::AlignRight);
     DTPicker =
-        place<QDateEdit>(client, QStringLiteral("DTPicker"), twipsRect(5160, 1260, 1335, 330));
-    DTPicker->setCalendarPopup(true);
+        place<DatePicker>(client, QStringLiteral("DTPicker"), twipsRect(5160, 1260, 1335, 330));
     DTPicker->setDisplayFormat(dateDisplayFormat());
     trackDataChanged(DTPicker);
 
@@ -272,7 +279,7 @@ void frmMain::createResultsPanel(QWidget* client) {
 
 void frmMain::createReferenceFrame() {
     Reference = frame(Frame1, QStringLiteral("Reference"), QStringLiteral("Reference Sample"),
-                      twipsRect(6480, 360, 3855, 2655));
+                      twipsRect(6480, 360, 3855, kReferenceHeight));
     const QColor text = palette().color(QPalette::Text);
     Text17 =
         multiLineBox(Reference, QStringLiteral("Text17"), twipsRect(120, 240, 3495, 735), text);
@@ -282,8 +289,17 @@ void frmMain::createReferenceFrame() {
     OpOCD =
         place<QRadioButton>(Reference, QStringLiteral("OpOCD"), twipsRect(240, 1560, 2415, 375));
     OpOCD->setText(QStringLiteral("OCD Population Sample"));
+    // As in an option-button group of the platform, Tab reaches only the selected button; the
+    // arrow keys move between the two (and select, so the group's Click runs).
+    const auto syncTabStops = [this] {
+        for (QRadioButton* option : {OpGeneral, OpOCD})
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    syncTabStops();
+    for (QRadioButton* option : {OpGeneral, OpOCD})
+        connect(option, &QRadioButton::toggled, this, syncTabStops);
     txtReference = multiLineBox(Reference, QStringLiteral("txtReference"),
-                                twipsRect(120, 2040, 3495, 495), text);
+                                twipsRect(120, 2040, 3495, kReferenceNoteHeight), text);
 }
 
 std::array<QComboBox*, scoring::kItemCount> frmMain::itemBoxes() const {

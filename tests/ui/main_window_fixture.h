@@ -3,6 +3,7 @@
 // Helpers shared by the main window tests: a window with a fixed "today", scripted message boxes,
 // command handlers that count their runs, and typing into the widget that really has the focus.
 
+#include "records/startup_command_line.h"
 #include "ui/clock.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
@@ -23,6 +24,9 @@ class WindowFixture {
 public:
     explicit WindowFixture(scoring::NormalDistributionSource::Factory statistics = {}) {
         previousToday_ = setTodaySource([] { return kToday; });
+        // The test runner's own arguments are no record to open.
+        previousCommandLine_ =
+            records::setStartupCommandLineSource([] { return records::StartupCommandLine{}; });
         window = std::make_unique<frmMain>(std::move(statistics));
         for (auto command : {frmMain::Command::New, frmMain::Command::Open, frmMain::Command::Save,
                              frmMain::Command::SaveAs, frmMain::Command::Print,
@@ -33,7 +37,11 @@ public:
             cancel = keepOpen;
         });
     }
-    ~WindowFixture() { setTodaySource(std::move(previousToday_)); }
+    ~WindowFixture() {
+        window.reset();
+        setTodaySource(std::move(previousToday_));
+        records::setStartupCommandLineSource(std::move(previousCommandLine_));
+    }
     WindowFixture(const WindowFixture&) = delete;
     WindowFixture& operator=(const WindowFixture&) = delete;
 
@@ -57,6 +65,7 @@ public:
 
 private:
     TodaySource previousToday_;
+    records::StartupCommandLineSource previousCommandLine_;
 };
 
 // Sends a key click to whatever widget has the keyboard focus, as the platform would.
