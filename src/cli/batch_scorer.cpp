@@ -17,7 +17,7 @@ constexpr std::size_t kOutputChunk = 64 * 1024;
 
 std::string displayName(const RecordSource& source) {
     return source.kind == RecordSource::Kind::StandardInput ? std::string("-")
-                                                            : validUtf8(source.path.string());
+                                                            : validUtf8(pathBytes(source.path));
 }
 
 class Batch {
