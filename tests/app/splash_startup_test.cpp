@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
 #include <QTest>
@@ -85,6 +86,7 @@ private slots:
     void loadsOnlyOnce();
     void closingTheMainWindowEndsTheProgramWhileTheSplashIsUp();
     void theSplashLeavingDoesNotEndTheProgram();
+    void aMessageWhileTheMainWindowLoadsDoesNotEndTheProgram();
 };
 
 void SplashStartupTest::runsTheStepsInOrder_data() {
@@ -306,6 +308,27 @@ void SplashStartupTest::theSplashLeavingDoesNotEndTheProgram() {
     });
     QCOMPARE(QCoreApplication::exec(), 7);
     QVERIFY(splashGoneInTime);
+    QVERIFY(main->isVisible());
+}
+
+// A bad record named on the command line is reported by a message box while the main window
+// loads, before any other window is shown; closing that box must not count as closing the
+// program's last window.
+void SplashStartupTest::aMessageWhileTheMainWindowLoadsDoesNotEndTheProgram() {
+    std::unique_ptr<QWidget> main;
+    Rig rig({[&main] {
+                 main = std::make_unique<QWidget>();
+                 QMessageBox box(QMessageBox::NoIcon, "Obrix", "The record could not be read.",
+                                 QMessageBox::Ok);
+                 QTimer::singleShot(100, &box, &QMessageBox::accept);
+                 box.exec();
+                 return main.get();
+             },
+             {}});
+    rig.splash->Form_Load();
+
+    QTimer::singleShot(1500, qApp, [] { QCoreApplication::exit(7); });
+    QCOMPARE(QCoreApplication::exec(), 7);
     QVERIFY(main->isVisible());
 }
 
