@@ -123,12 +123,12 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, cons
     return widget;
 }
 
-// Flat, borderless text on the button-face colour, like the panel it stands on.
+// Flat, borderless text on the button face: the box is see-through, so it shows exactly the face
+// of the window or panel it stands on (a style may shade its panels slightly).
 void makeFlat(QWidget* box, const QColor& textColour) {
     QPalette palette = box->palette();
-    const QColor face = palette.color(QPalette::Button);
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::Base, face);
+        palette.setColor(group, QPalette::Base, Qt::transparent);
     palette.setColor(QPalette::Active, QPalette::Text, textColour);
     palette.setColor(QPalette::Inactive, QPalette::Text, textColour);
     box->setPalette(palette);
@@ -257,6 +257,8 @@ void frmMain::createResultsPanel(QWidget* client) {
             label(Frame1, QStringLiteral("lbl") + suffix, caption,
                   twipsRect(placement.captionLeft, placement.top, kCaptionWidth, kResultHeight),
                   Qt::AlignRight);
+        // Caption and boxes share the row's height: centre both so their text lines up.
+        (this->*placement.caption)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         this->*placement.raw =
             resultBox(Frame1, QStringLiteral("txt") + suffix,
                       twipsRect(kRawLeft, placement.top, kRawWidth, kResultHeight), kRawScoreColour,
