@@ -3,12 +3,21 @@
 
 #include "app/frmSplash.h"
 #include "app/startup.h"
+#include "records/startup_command_line.h"
 #include "ui/help/frmNote.h"
 #include "ui/main_window.h"
+#include "ui/message_box.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -27,6 +36,47 @@ obrix::app::StartupSteps stepsWithoutRegistration(std::unique_ptr<frmMain>& owne
     return steps;
 }
 
+// Notes what the main window holds at the moment it is first shown.
+class FirstShowProbe final : public QObject {
+public:
+    FirstShowProbe() { qApp->installEventFilter(this); }
+    ~FirstShowProbe() override { qApp->removeEventFilter(this); }
+
+    bool shown = false;
+    QString name;
+    QDate date;
+    QStringList items;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = qobject_cast<frmMain*>(watched);
+        if (window != nullptr && event->type() == QEvent::Show && !shown) {
+            shown = true;
+            name = window->txtName->text();
+            date = window->DTPicker->date();
+            for (const QComboBox* box : window->itemBoxes()) {
+                items << box->currentText();
+            }
+        }
+        return false;
+    }
+};
+
+// Replaces the program's command line for as long as it lives.
+class CommandLineOverride {
+public:
+    explicit CommandLineOverride(QStringList arguments)
+        : previous_(obrix::records::setStartupCommandLineSource([arguments] {
+            return obrix::records::StartupCommandLine::fromArguments(arguments);
+        })) {}
+    ~CommandLineOverride() { obrix::records::setStartupCommandLineSource(previous_); }
+    CommandLineOverride(const CommandLineOverride&) = delete;
+    CommandLineOverride& operator=(const CommandLineOverride&) = delete;
+
+private:
+    obrix::records::StartupCommandLineSource previous_;
+};
+
 } // namespace
 
 class StartupWiringTest : public QObject {
@@ -37,6 +87,12 @@ private slots:
     void everyWindowCarriesTheProgramIcon();
     void loadsTheMainWindowHiddenAndHandsOverOwnership();
     void aNoteWindowKeepsTheProgramRunningAfterTheMainWindowCloses();
+    void opensTheRecordOnTheCommandLineBeforeAnyWindowShows();
+
+private:
+    // None of these starts should show a message; one that does ends the run loudly instead of
+    // waiting for a click.
+    obrix::ui::MessageBoxScript messages_;
 };
 
 void StartupWiringTest::initTestCase() {
@@ -103,6 +159,38 @@ void StartupWiringTest::aNoteWindowKeepsTheProgramRunningAfterTheMainWindowClose
     QVERIFY(mainClosed);
     QVERIFY(runningAfterMainClosed);
     QVERIFY(clock.elapsed() >= 1700);
+    delete splash.data();
+}
+
+// As when the shell starts the program for a double-clicked record in a folder with blanks.
+void StartupWiringTest::opensTheRecordOnTheCommandLineBeforeAnyWindowShows() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("client records/client 7.oci"));
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray line = "\"Client 7\",#2024-03-05#";
+    QStringList expectedItems;
+    for (int item = 1; item <= 18; ++item) {
+        const QByteArray rating = QByteArray::number(item % 5);
+        line += ",\"" + rating + "\"";
+        expectedItems << QString::fromLatin1(rating);
+    }
+    file.write(line + "\r\n");
+    file.close();
+
+    const CommandLineOverride commandLine({path});
+    FirstShowProbe probe;
+    std::unique_ptr<frmMain> owner;
+    const QPointer<frmSplash> splash = new frmSplash(stepsWithoutRegistration(owner));
+    splash->Form_Load();
+
+    QVERIFY(probe.shown);
+    QCOMPARE(probe.name, QStringLiteral("Client 7"));
+    QCOMPARE(probe.date, QDate(2024, 3, 5));
+    QCOMPARE(probe.items, expectedItems);
+    QVERIFY(!owner->RecordChanged(false));
     delete splash.data();
 }
 
