@@ -3,6 +3,7 @@
 #include "app/app_resources.h"
 #include "app/splash_font.h"
 #include "app/twips.h"
+#include "ui/accessibility/accessible_names.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -137,6 +138,7 @@ frmSplash::frmSplash(StartupSteps steps)
     // At least the full second, rather than the few percent early a coarse timer may fire.
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    ui::applySplashAccessibleNames(*this);
 }
 
 frmSplash::~frmSplash() = default;

@@ -137,6 +137,8 @@ MessageAnswer MessageBoxes::showDialog(const Message& message) {
     QString shownText = message.text;
     shownText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     box.setText(shownText);
+    // Screen readers announce a dialog by its name (the caption) and description.
+    box.setAccessibleDescription(shownText);
     box.setDefaultButton(toStandard(message.defaultButton.value_or(firstButton(message.buttons))));
     box.setEscapeButton(toStandard(escapeAnswer(message.buttons)));
     return fromStandard(box.exec(), message.buttons);

@@ -1,5 +1,6 @@
 #include "ui/help/frmCredits.h"
 
+#include "ui/accessibility/accessible_names.h"
 #include "ui/help/caption_wrap_button.h"
 #include "ui/help/credits_text.h"
 #include "ui/help/text_box_style.h"
@@ -96,6 +97,7 @@ frmCredits::frmCredits(QWidget* owner, UrlOpener& opener)
     connect(cmdPaperWebsite, &QPushButton::clicked, this, &frmCredits::cmdPaperWebsite_Click);
     connect(cmdVelmoorWebsite, &QPushButton::clicked, this, &frmCredits::cmdVelmoorWebsite_Click);
 
+    applyAccessibleNames(*this);
     cmdPaperWebsite->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/help/frmNote.h"
 
+#include "ui/accessibility/accessible_names.h"
 #include "ui/help/note_text.h"
 #include "ui/help/text_box_style.h"
 #include "ui/twips.h"
@@ -54,6 +55,7 @@ frmNote::frmNote()
     txtNote->setPlainText(scoringNoteText());
     txtNote->setFocus(Qt::OtherFocusReason);
 
+    applyAccessibleNames(*this);
     centreOnScreen(*this);
 }
 
