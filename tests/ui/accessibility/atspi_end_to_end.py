@@ -29,7 +29,8 @@ from gi.repository import Atspi
 APP_START_TIMEOUT = 60
 RESULT_TIMEOUT = 20
 SPLASH_TIMEOUT = 20
-WHOLE_RUN_TIMEOUT = 150
+WHOLE_RUN_TIMEOUT = 170
+START_ATTEMPTS = 3
 POLL_INTERVAL = 0.2
 
 ITEM_RATING = "2"
@@ -55,6 +56,8 @@ def wait_for(what, probe, timeout):
             found = probe()
             if found:
                 return found
+        except CheckFailed:
+            raise
         except Exception as error:  # the bus may answer with errors while the program starts
             last_error = error
         time.sleep(POLL_INTERVAL)
@@ -72,11 +75,17 @@ def find_named(root, name, roles):
     )
 
 
-def find_application(pid):
+class ProgramEnded(CheckFailed):
+    pass
+
+
+def find_application(process):
+    if process.poll() is not None:
+        raise ProgramEnded(f"Obrix ended with status {process.returncode} before it was found")
     desktop = pyatspi.Registry.getDesktop(0)
     for index in range(desktop.childCount):
         app = desktop.getChildAtIndex(index)
-        if app is not None and app.get_process_id() == pid:
+        if app is not None and app.get_process_id() == process.pid:
             return app
     return None
 
@@ -113,6 +122,19 @@ def press(accessible):
     raise CheckFailed(f"'{accessible.name}' offers no press action (actions: {names})")
 
 
+def check_labelled_by(accessible, caption):
+    """Screen readers on Linux take a combo box's label from its "labelled by" relation."""
+    labels = [
+        relation.getTarget(index).name
+        for relation in accessible.getRelationSet()
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+        for index in range(relation.getNTargets())
+    ]
+    if caption not in labels:
+        raise CheckFailed(f"'{accessible.name}' ({role(accessible)}) is labelled by {labels}, "
+                          f"not by '{caption}'")
+
+
 def fill_items(window):
     for item in range(1, 19):
         name = f"Question {item}"
@@ -120,6 +142,7 @@ def fill_items(window):
         field = find_named(window, name, ("text",))
         if field is None:
             raise CheckFailed(f"no editable text named '{name}'")
+        check_labelled_by(field.parent, f"{name}:")
         field.queryEditableText().setTextContents(ITEM_RATING)
         wait_for(f"'{name}' to read {ITEM_RATING}", lambda: text_of(field) == ITEM_RATING, 5)
 
@@ -144,11 +167,15 @@ def check_total(window, sample):
     print(f"ok: Total against the {sample}: {', '.join(expected)}")
 
 
-def run_checks(pid):
-    app = wait_for("Obrix on the accessibility bus", lambda: find_application(pid), APP_START_TIMEOUT)
+def run_checks(process):
+    app = wait_for(
+        "Obrix on the accessibility bus", lambda: find_application(process), APP_START_TIMEOUT
+    )
     window = wait_for("the main window", lambda: find_main_window(app), APP_START_TIMEOUT)
     print("ok: main window found on the bus")
     # The splash goes by itself after about a second; checks run on the window alone.
+    if splash_shown(app):
+        print("ok: splash announced as " + repr(SPLASH_NAME))
     wait_for("the splash to close", lambda: not splash_shown(app), SPLASH_TIMEOUT)
 
     fill_items(window)
@@ -165,6 +192,8 @@ def run_checks(pid):
         raise CheckFailed("no option button named 'OCD Population Sample'")
     press(ocd)
     check_total(window, "OCD Population Sample")
+    if not ocd.getState().contains(pyatspi.STATE_CHECKED):
+        raise CheckFailed("'OCD Population Sample' is not reported as checked")
 
 
 def on_alarm(_signal, _frame):
@@ -178,6 +207,36 @@ def sanitizer_reports(log_path):
             for line in log
             if "AddressSanitizer" in line or "LeakSanitizer" in line or "runtime error:" in line
         ]
+
+
+def run_program(program, environment, log_path):
+    """Runs the checks on one start of the program; returns (status, whether to start again)."""
+    with open(log_path, "w") as log:
+        process = subprocess.Popen(
+            [program], env=environment, stdout=log, stderr=subprocess.STDOUT,
+            cwd=environment["HOME"]
+        )
+        try:
+            run_checks(process)
+            return 0, False
+        except ProgramEnded as failure:
+            process.wait(timeout=30)
+            with open(log_path, encoding="utf-8", errors="replace") as output:
+                # xvfb-run may hand over a display whose server is still coming up.
+                if "could not connect to display" in output.read():
+                    print(f"FAILED: {failure}: the X server was not ready", file=sys.stderr)
+                    return 1, True
+            print(f"FAILED: {failure}", file=sys.stderr)
+            return 1, False
+        except CheckFailed as failure:
+            print(f"FAILED: {failure}", file=sys.stderr)
+            return 1, False
+        finally:
+            if process.poll() is None:
+                process.kill()
+                process.wait(timeout=30)
+            elif process.returncode != 0:
+                print(f"note: Obrix ended with status {process.returncode}", file=sys.stderr)
 
 
 def main(argv):
@@ -215,24 +274,13 @@ def main(argv):
     os.makedirs(environment["XDG_RUNTIME_DIR"], mode=0o700)
 
     status = 1
-    with open(log_path, "w") as log:
-        process = subprocess.Popen(
-            [program], env=environment, stdout=log, stderr=subprocess.STDOUT, cwd=home
-        )
-        try:
-            run_checks(process.pid)
-            status = 0
-        except CheckFailed as failure:
-            print(f"FAILED: {failure}", file=sys.stderr)
-        finally:
-            signal.alarm(0)
-            exited = process.poll()
-            if exited is not None:
-                print(f"FAILED: Obrix ended early with status {exited}", file=sys.stderr)
-                status = 1
-            else:
-                process.kill()
-                process.wait(timeout=30)
+    for attempt in range(1, START_ATTEMPTS + 1):
+        status, retry = run_program(program, environment, log_path)
+        if not retry or attempt == START_ATTEMPTS:
+            break
+        print("note: the X server was not ready for Obrix; starting it again", file=sys.stderr)
+        time.sleep(1)
+    signal.alarm(0)
 
     reports = sanitizer_reports(log_path)
     if reports or status != 0:
