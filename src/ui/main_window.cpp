@@ -2,9 +2,11 @@
 
 #include "records/record_commands.h"
 #include "records/startup_command_line.h"
+#include "report/print_command.h"
 #include "ui/accessibility/accessible_names.h"
 #include "ui/changed_flags.h"
 #include "ui/clock.h"
+#include "ui/help/help_commands.h"
 #include "ui/item_entry_filter.h"
 #include "ui/main_window_texts.h"
 #include "ui/menu_shortcut_priority.h"
@@ -53,6 +55,8 @@ frmMain::frmMain(scoring::NormalDistributionSource::Factory statistics, QWidget*
     connectHandlers();
     applyAccessibleNames(*this);
     recordCommands_ = std::make_unique<records::RecordCommands>(*this);
+    printCommand_ = std::make_unique<report::PrintCommand>(*this);
+    helpCommands_ = std::make_unique<HelpCommands>(*this);
 
     resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
     Form_Load();

@@ -37,9 +37,13 @@ class QRadioButton;
 namespace obrix::records {
 class RecordCommands;
 }
+namespace obrix::report {
+class PrintCommand;
+}
 
 namespace obrix::ui {
 
+class HelpCommands;
 class ItemEntryFilter;
 class MenuShortcutPriority;
 
@@ -238,6 +242,8 @@ private:
     UnloadHandler unloadHandler_;
     bool centred_ = false;
     std::unique_ptr<records::RecordCommands> recordCommands_;
+    std::unique_ptr<report::PrintCommand> printCommand_;
+    std::unique_ptr<HelpCommands> helpCommands_;
 };
 
 } // namespace obrix::ui

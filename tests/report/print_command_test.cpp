@@ -1,0 +1,135 @@
+// File > Print Report from the main window: what the window holds reaches paper, read back from
+// a PDF with pdftotext; a failing printer is reported through the program's message box.
+
+#include "records/startup_command_line.h"
+#include "report/print_command.h"
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace obrix;
+using namespace obrix::report;
+
+namespace {
+
+// The user picks "Print to File (PDF)" with one copy.
+class PdfDialog : public PrintDialog {
+public:
+    explicit PdfDialog(QString fileName)
+        : fileName_(std::move(fileName)) {}
+    PrintDialogResult exec(QPrinter& printer) override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(fileName_);
+        return {PrintDialogResult::Outcome::Accepted, 1, {}};
+    }
+
+private:
+    QString fileName_;
+};
+
+// A printer that cannot be started.
+class BrokenDocument : public ReportDocument {
+public:
+    QPainter* begin(QPrinter&, QString& error) override {
+        error = QStringLiteral("The printer could not be started.");
+        return nullptr;
+    }
+    bool end(QString&) override { return true; }
+};
+
+std::unique_ptr<ui::frmMain> newWindow() {
+    records::setStartupCommandLineSource([] { return records::StartupCommandLine{}; });
+    return std::make_unique<ui::frmMain>();
+}
+
+std::unique_ptr<ReportPrinting> printingTo(std::unique_ptr<PrintDialog> dialog,
+                                           std::unique_ptr<ReportDocument> document) {
+    return std::make_unique<ReportPrinting>(
+        std::move(dialog), std::move(document),
+        [](const QString& text) { ui::MessageBoxes::show(text); });
+}
+
+} // namespace
+
+class PrintCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsTheWindowAsItStands() {
+        auto window = newWindow();
+        window->txtName->setText(QStringLiteral("Client 0427"));
+        window->DTPicker->setDate(QDate(2026, 3, 14));
+        for (QComboBox* box : window->itemBoxes())
+            box->setEditText(QStringLiteral("2"));
+        window->cmdCompute->click();
+        window->OpOCD->setChecked(true); // selected without recomputing: paper names it anyway
+        window->txtPercentHoard->setText(QStringLiteral("edited"));
+
+        const ReportInput input = readReportInput(*window);
+        QCOMPARE(input.identifier, QStringLiteral("Client 0427"));
+        QCOMPARE(input.date, QDate(2026, 3, 14));
+        QVERIFY(!input.generalPopulation);
+        QCOMPARE(input.rows[0].raw, QStringLiteral("6"));
+        QCOMPARE(input.rows[0].zScore, QStringLiteral("Z Score = 1.44"));
+        QCOMPARE(input.rows[0].percentile, QStringLiteral("92.45 Percentile"));
+        QCOMPARE(input.rows[4].percentile, QStringLiteral("edited"));
+        QCOMPARE(input.rows[6].raw, QStringLiteral("36"));
+    }
+
+    void printMenuPutsTheResultsOnPaper() {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        auto window = newWindow();
+        PrintCommand command(*window, printingTo(std::make_unique<PdfDialog>(pdf),
+                                                 std::make_unique<PrinterDocument>()));
+        window->txtName->setText(QStringLiteral("Client 0427"));
+        for (QComboBox* box : window->itemBoxes())
+            box->setEditText(QStringLiteral("2"));
+        window->cmdCompute->click();
+
+        window->mnuPrint->trigger();
+
+        QProcess process;
+        process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished(20000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+        for (const char* expected :
+             {"Client Identifier: Client 0427", "Comparison Group: General Population Sample",
+              "Washing: Score = 6, Z Score = 1.44, 92.45 Percentile",
+              "Total Score: Score = 36, Z Score = 1.55, 93.92 Percentile"})
+            QVERIFY2(text.contains(QLatin1String(expected)), expected);
+    }
+
+    void aPrinterFailureIsShownOnce() {
+        auto window = newWindow();
+        PrintCommand command(*window, printingTo(std::make_unique<PdfDialog>(QString()),
+                                                 std::make_unique<BrokenDocument>()));
+        ui::MessageBoxScript messages;
+        messages.answerNext(ui::MessageAnswer::Ok);
+
+        window->mnuPrint->trigger();
+
+        QCOMPARE(messages.shown().size(), 1);
+        QCOMPARE(messages.shown()[0].text,
+                 QStringLiteral("Are you sure you've got the correct printer set as the default? "
+                                "Something went very wrong and resulted in the following "
+                                "error\r\nThe printer could not be started."));
+    }
+};
+
+QTEST_MAIN(PrintCommandTest)
+#include "print_command_test.moc"
