@@ -9,7 +9,7 @@ bash scripts/setup.sh test
 # that the test summaries below are the last lines printed.
 bash scripts/fuzz.sh 20
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOBRIX_WERROR=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOBRIX_WERROR=ON -DOBRIX_BUILD_TESTS=ON
 cmake --build build
 ctest --test-dir build --output-on-failure
 
@@ -24,7 +24,7 @@ done
 desktop-file-validate "$stage/usr/share/applications/obrix.desktop"
 (cd build && cpack -G DEB -B "$stage/package" >/dev/null)
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOBRIX_WERROR=ON -DOBRIX_SANITIZE=ON
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOBRIX_WERROR=ON -DOBRIX_SANITIZE=ON -DOBRIX_BUILD_TESTS=ON
 cmake --build build-asan
 ctest --test-dir build-asan --output-on-failure
 
