@@ -38,6 +38,21 @@ std::string_view validationMessage(ValidationError error) {
     return {};
 }
 
+namespace {
+
+constexpr std::string_view kCreationFailure = "The statistics component could not be created.";
+constexpr std::string_view kCallFailure = "The statistics component failed to compute NormalCdf.";
+
+// what() of e, or fallback when it says nothing.
+std::string describe(const std::exception& e, std::string_view fallback) {
+    const char* what = e.what();
+    if (what == nullptr || *what == '\0')
+        return std::string(fallback);
+    return what;
+}
+
+} // namespace
+
 NormalDistributionSource::NormalDistributionSource()
     : factory_([] { return std::make_unique<BuiltInNormalDistribution>(); }) {}
 
@@ -55,28 +70,13 @@ NormalDistribution& NormalDistributionSource::get() {
     } catch (const std::exception&) {
         throw;
     } catch (...) {
-        throw std::runtime_error("The statistics component could not be created.");
+        throw std::runtime_error(std::string(kCreationFailure));
     }
     if (!created)
-        throw std::runtime_error("The statistics component could not be created.");
+        throw std::runtime_error(std::string(kCreationFailure));
     component_ = std::move(created);
     return *component_;
 }
-
-namespace {
-
-constexpr std::string_view kCreationFailure = "The statistics component could not be created.";
-constexpr std::string_view kCallFailure = "The statistics component failed to compute NormalCdf.";
-
-// what() of e, or fallback when it says nothing.
-std::string describe(const std::exception& e, std::string_view fallback) {
-    const char* what = e.what();
-    if (what == nullptr || *what == '\0')
-        return std::string(fallback);
-    return what;
-}
-
-} // namespace
 
 Calculation calculate(const ItemTexts& items, ComparisonGroup group,
                       NormalDistributionSource& statistics, std::string_view decimalSeparator) {
