@@ -4,6 +4,7 @@
 #include "cli/record_writer.h"
 #include "cli/text_escaping.h"
 #include "records/record_file.h"
+#include "records/utf8_path.h"
 #include "scoring/calculation.h"
 
 #include <utility>
@@ -16,8 +17,9 @@ namespace {
 constexpr std::size_t kOutputChunk = 64 * 1024;
 
 std::string displayName(const RecordSource& source) {
-    return source.kind == RecordSource::Kind::StandardInput ? std::string("-")
-                                                            : validUtf8(pathBytes(source.path));
+    return source.kind == RecordSource::Kind::StandardInput
+               ? std::string("-")
+               : validUtf8(records::utf8String(source.path));
 }
 
 class Batch {

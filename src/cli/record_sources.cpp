@@ -1,6 +1,6 @@
 #include "cli/record_sources.h"
 
-#include "cli/text_escaping.h"
+#include "records/utf8_path.h"
 
 #include <algorithm>
 
@@ -23,7 +23,7 @@ void listFolder(const fs::path& folder, bool recursive, std::vector<fs::path>& f
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string name = pathBytes(entry->path().filename());
+        const std::string name = records::utf8String(entry->path().filename());
         std::error_code typeError;
         if (recursive && entry->is_directory(typeError) && !entry->is_symlink(typeError)) {
             if (!name.starts_with('.'))

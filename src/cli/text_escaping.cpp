@@ -65,11 +65,6 @@ std::string validUtf8(std::string_view text) {
     return out;
 }
 
-std::string pathBytes(const std::filesystem::path& path) {
-    const std::u8string name = path.u8string();
-    return {name.begin(), name.end()};
-}
-
 std::size_t characterCount(std::string_view utf8) {
     std::size_t count = 0;
     for (const char c : utf8)

@@ -5,7 +5,6 @@
 // csv field or a json string, or send control sequences to a terminal.
 
 #include <cstddef>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -14,10 +13,6 @@ namespace obrix::cli {
 // text with every byte that is not part of well-formed UTF-8 replaced by U+FFFD. File names
 // are bytes on most systems; this is how one that is not UTF-8 is shown.
 std::string validUtf8(std::string_view text);
-
-// The path's name as UTF-8 bytes (which may still be malformed on systems whose names are bytes).
-// Unlike path::string() it never converts to a narrow code page, which can fail on Windows.
-std::string pathBytes(const std::filesystem::path& path);
 
 // The number of characters (code points) of well-formed UTF-8 text.
 std::size_t characterCount(std::string_view utf8);
