@@ -80,7 +80,7 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
 FileDialogAnswer FileDialogs::show(const FileDialogRequest& request) {
     const FileDialogAnswer chosen = presenter() ? presenter()(request) : showRealDialog(request);
     if (!chosen || chosen->isEmpty())
-        return chosen;
+        return std::nullopt;
     const QString completed = withDefaultSuffix(*chosen, request.defaultSuffix);
     if (completed != *chosen && request.kind == FileDialogKind::Save && request.confirmOverwrite &&
         QFileInfo::exists(completed) && !mayReplace(completed))

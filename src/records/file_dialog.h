@@ -40,14 +40,15 @@ struct FileDialogRequest {
     bool confirmOverwrite = false;
 };
 
-// The chosen name; nothing when the dialog was cancelled.
+// The chosen name; nothing when the dialog was cancelled or handed back an empty name.
 using FileDialogAnswer = std::optional<QString>;
 
 class FileDialogs {
 public:
     using Presenter = std::function<FileDialogAnswer(const FileDialogRequest&)>;
 
-    // Shows the dialog modally and returns the chosen name with the default suffix applied.
+    // Shows the dialog modally and returns the chosen name with the default suffix applied;
+    // nothing when the user cancelled or chose no name.
     static FileDialogAnswer show(const FileDialogRequest& request);
 
     // Replaces the presenter (empty: the real dialog). Returns the previous one.

@@ -78,7 +78,7 @@ void RecordCommands::open() {
     request.initialFolder = dialogFolder_;
     request.fileName = lastChosenName_;
     const FileDialogAnswer chosen = FileDialogs::show(request);
-    if (!chosen || chosen->isEmpty())
+    if (!chosen)
         return;
     lastChosenName_ = *chosen;
 
@@ -112,7 +112,7 @@ SaveOutcome RecordCommands::saveAs() {
     request.defaultSuffix = texts::kRecordSuffix;
     request.confirmOverwrite = true;
     const FileDialogAnswer chosen = FileDialogs::show(request);
-    if (!chosen || chosen->isEmpty())
+    if (!chosen)
         return SaveOutcome::Cancelled;
     lastChosenName_ = *chosen;
     const SaveOutcome outcome = writeTo(*chosen);
