@@ -1,6 +1,7 @@
 // File > Print Report from the main window: what the window holds reaches paper, read back from
 // a PDF with pdftotext; a failing printer is reported through the program's message box.
 
+#include "pdf_print_dialog.h"
 #include "records/startup_command_line.h"
 #include "report/print_command.h"
 #include "ui/main_window.h"
@@ -20,23 +21,9 @@
 
 using namespace obrix;
 using namespace obrix::report;
+using obrix::report::testing::PdfDialog;
 
 namespace {
-
-// The user picks "Print to File (PDF)" with one copy.
-class PdfDialog : public PrintDialog {
-public:
-    explicit PdfDialog(QString fileName)
-        : fileName_(std::move(fileName)) {}
-    PrintDialogResult exec(QPrinter& printer) override {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(fileName_);
-        return {PrintDialogResult::Outcome::Accepted, 1, {}};
-    }
-
-private:
-    QString fileName_;
-};
 
 // A printer that cannot be started.
 class BrokenDocument : public ReportDocument {

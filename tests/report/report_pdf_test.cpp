@@ -1,6 +1,7 @@
 // The report painted for real: column placement on a printer device, and the print command
 // writing PDF files through QPrinter, read back with pdftotext.
 
+#include "pdf_print_dialog.h"
 #include "report/report_printing.h"
 #include "report/report_renderer.h"
 
@@ -12,26 +13,9 @@
 #include <QTest>
 
 using namespace obrix::report;
+using obrix::report::testing::PdfDialog;
 
 namespace {
-
-// Stands in for the user choosing "Print to File (PDF)" with a number of copies.
-class PdfDialog : public PrintDialog {
-public:
-    PdfDialog(QString fileName, int copies)
-        : fileName_(std::move(fileName))
-        , copies_(copies) {}
-    PrintDialogResult exec(QPrinter& printer) override {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(fileName_);
-        printer.setCopyCount(copies_);
-        return {PrintDialogResult::Outcome::Accepted, copies_, {}};
-    }
-
-private:
-    QString fileName_;
-    int copies_;
-};
 
 ReportInput computedRecord() {
     ReportInput input;
