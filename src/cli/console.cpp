@@ -1,5 +1,7 @@
 #include "cli/console.h"
 
+#include "records/record_file.h"
+
 #include <cerrno>
 #include <system_error>
 
@@ -13,10 +15,6 @@
 namespace obrix::cli::console {
 
 namespace {
-
-// A record is a few hundred bytes; the same cap as for record files keeps a stream of
-// endless input from exhausting memory. What lies beyond is past the twenty fields anyway.
-constexpr std::size_t kReadLimit = 64u << 20;
 
 std::string describeErrno(int error) {
     return std::make_error_code(static_cast<std::errc>(error)).message();
@@ -56,7 +54,7 @@ std::string flush(std::FILE* stream) {
 records::ReadResult readStandardInputRecord() {
     std::string bytes;
     char buffer[65536];
-    while (bytes.size() < kReadLimit) {
+    while (bytes.size() < records::kRecordReadLimit) {
         const std::size_t count = std::fread(buffer, 1, sizeof buffer, stdin);
         bytes.append(buffer, count);
         if (count < sizeof buffer)

@@ -8,10 +8,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A record is a few kilobytes at most; reading stops here so that a huge file chosen by mistake
-// cannot exhaust memory. Whatever lies beyond is past the twenty fields anyway.
-constexpr std::size_t kReadLimit = 64u << 20;
-
 constexpr std::string_view kNotRegularFile = "Not a regular file";
 constexpr std::string_view kInvalidDate = "The date of the test is not a valid date";
 
@@ -46,7 +42,7 @@ ReadResult readRecordFile(const fs::path& path) {
     if (std::string problem = checkPlainFile(path, false); !problem.empty())
         return {std::nullopt, std::move(problem)};
     std::string bytes;
-    if (const std::error_code error = file_access::readPrefix(path, kReadLimit, bytes))
+    if (const std::error_code error = file_access::readPrefix(path, kRecordReadLimit, bytes))
         return {std::nullopt, error.message()};
     return decodeRecord(bytes);
 }
