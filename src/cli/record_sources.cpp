@@ -60,12 +60,8 @@ std::vector<RecordSource> collectRecordSources(const std::vector<std::string>& p
         const fs::path path(text);
         std::error_code error;
         const fs::file_status status = fs::status(path, error);
-        if (status.type() == fs::file_type::not_found || error) {
-            // Reading reports the missing file or the system's problem with it.
-            sources.push_back({Kind::File, path, {}});
-            continue;
-        }
-        if (!fs::is_directory(status)) {
+        if (error || !fs::is_directory(status)) {
+            // A missing file or the system's problem with it is reported by reading it.
             sources.push_back({Kind::File, path, {}});
             continue;
         }
