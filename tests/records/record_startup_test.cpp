@@ -29,16 +29,12 @@ struct Files {
 
     Files() {
         QDir().mkpath(folder);
-        write(first, kExampleBytes);
-        write(second, QByteArray(kExampleBytes).replace("Client 0427", "Client 0428"));
+        RecordWindow::writeBytes(first, kExampleBytes);
+        RecordWindow::writeBytes(second,
+                                 QByteArray(kExampleBytes).replace("Client 0427", "Client 0428"));
         QByteArray shortened = kExampleBytes;
         shortened.chop(6);
-        write(nineteen, shortened);
-    }
-    static void write(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
+        RecordWindow::writeBytes(nineteen, shortened);
     }
 };
 

@@ -61,10 +61,15 @@ public:
 
     // Writes bytes to the named file in the folder and returns its path.
     QString writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
+        const QString file = path(name);
+        writeBytes(file, bytes);
+        return file;
+    }
+    // Writes bytes to the file at path, aborting the test when it cannot.
+    static void writeBytes(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName();
+            qFatal("cannot write %s", qPrintable(path));
     }
     static QByteArray contentOf(const QString& path) {
         QFile file(path);
