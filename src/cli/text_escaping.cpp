@@ -1,5 +1,7 @@
 #include "cli/text_escaping.h"
 
+#include "records/utf8_sequence.h"
+
 #include <array>
 
 namespace obrix::cli {
@@ -9,37 +11,6 @@ namespace {
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 constexpr std::array<char, 16> kHexDigits = {'0', '1', '2', '3', '4', '5', '6', '7',
                                              '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
-
-// Length of the well-formed UTF-8 sequence at the start of text, or 0 when the first byte does
-// not begin one (stray continuation bytes, overlong forms, surrogates, values above U+10FFFF,
-// sequences cut short).
-std::size_t sequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t index) {
-        return static_cast<unsigned char>(text[index]);
-    };
-    const auto continuation = [&](std::size_t index, unsigned char low = 0x80,
-                                  unsigned char high = 0xBF) {
-        return index < text.size() && byte(index) >= low && byte(index) <= high;
-    };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return continuation(1) ? 2 : 0;
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        // E0 needs A0..BF (no overlong forms), ED needs 80..9F (no surrogates).
-        const unsigned char low = lead == 0xE0 ? 0xA0 : 0x80;
-        const unsigned char high = lead == 0xED ? 0x9F : 0xBF;
-        return continuation(1, low, high) && continuation(2) ? 3 : 0;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        // F0 needs 90..BF (no overlong forms), F4 needs 80..8F (nothing above U+10FFFF).
-        const unsigned char low = lead == 0xF0 ? 0x90 : 0x80;
-        const unsigned char high = lead == 0xF4 ? 0x8F : 0xBF;
-        return continuation(1, low, high) && continuation(2) && continuation(3) ? 4 : 0;
-    }
-    return 0;
-}
 
 void appendHexEscape(std::string& out, std::string_view prefix, unsigned value, int digits) {
     out += prefix;
@@ -53,7 +24,8 @@ std::string validUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     while (!text.empty()) {
-        const std::size_t length = sequenceLength(text);
+        std::size_t length = 0;
+        records::decodeUtf8(text, length);
         if (length == 0) {
             out += kReplacementCharacter;
             text.remove_prefix(1);
