@@ -91,9 +91,9 @@ void frmMain::createMenus() {
     for (QMenu* menu : {mnuFile, mnuHelp})
         for (QAction* action : menu->actions())
             shortcuts.append(action->shortcut());
-    shortcutPriority_ = new MenuShortcutPriority(this);
-    shortcutPriority_->setShortcuts(shortcuts);
-    shortcutPriority_->attachTree(this);
+    auto* shortcutPriority = new MenuShortcutPriority(this);
+    shortcutPriority->setShortcuts(shortcuts);
+    shortcutPriority->attachTree(this);
 }
 
 void frmMain::setTabOrderOfControls() {

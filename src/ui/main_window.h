@@ -44,8 +44,6 @@ class PrintCommand;
 namespace obrix::ui {
 
 class HelpCommands;
-class ItemEntryFilter;
-class MenuShortcutPriority;
 
 // NOLINTNEXTLINE(readability-identifier-naming): the window's established name
 class frmMain : public QMainWindow {
@@ -236,8 +234,6 @@ private:
     void showCalculation(const scoring::Calculation& result);
 
     scoring::NormalDistributionSource statistics_;
-    ItemEntryFilter* itemFilter_ = nullptr;
-    MenuShortcutPriority* shortcutPriority_ = nullptr;
     std::array<CommandHandler, kCommandCount> commandHandlers_;
     UnloadHandler unloadHandler_;
     bool centred_ = false;

@@ -193,7 +193,7 @@ void frmMain::createInputControls(QWidget* client) {
     DTPicker->setDisplayFormat(dateDisplayFormat());
     trackDataChanged(DTPicker);
 
-    itemFilter_ = new ItemEntryFilter(this);
+    auto* itemFilter = new ItemEntryFilter(this);
     const QStringList ratings{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                               QStringLiteral("3"), QStringLiteral("4")};
     for (int index = 0; index < scoring::kItemCount; ++index) {
@@ -212,7 +212,7 @@ void frmMain::createInputControls(QWidget* client) {
         box->addItems(ratings);
         box->setCurrentIndex(-1);
         box->clearEditText();
-        itemFilter_->attach(box);
+        itemFilter->attach(box);
         trackDataChanged(box);
         this->*item.box = box;
     }
