@@ -89,11 +89,6 @@ frmCredits::frmCredits(QWidget* owner, UrlOpener& opener)
     lblLicense =
         makeLabel(this, "lblLicense", QStringLiteral("License:"), twipsRect(105, 2640, 1215, 255));
 
-    setTabOrder(cmdPaperWebsite, cmdVelmoorWebsite);
-    setTabOrder(cmdVelmoorWebsite, Text1);
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Text3);
-
     connect(cmdPaperWebsite, &QPushButton::clicked, this, &frmCredits::cmdPaperWebsite_Click);
     connect(cmdVelmoorWebsite, &QPushButton::clicked, this, &frmCredits::cmdVelmoorWebsite_Click);
 
