@@ -4,6 +4,7 @@
 #include "ui/changed_flags.h"
 #include "ui/date_display.h"
 #include "ui/date_picker.h"
+#include "ui/help/text_box_style.h"
 #include "ui/item_entry_filter.h"
 #include "ui/main_window.h"
 #include "ui/main_window_texts.h"
@@ -148,12 +149,7 @@ QLineEdit* resultBox(QWidget* parent, const QString& name, const QRect& geometry
 QPlainTextEdit* multiLineBox(QWidget* parent, const QString& name, const QRect& geometry,
                              const QColor& colour) {
     auto* box = place<QPlainTextEdit>(parent, name, geometry);
-    box->setFrameShape(QFrame::NoFrame);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    box->setTabChangesFocus(true);
-    box->document()->setDocumentMargin(1);
+    help::styleTextBox(*box, help::TextBoxBorder::None, help::TextBoxBackground::Window);
     makeFlat(box, colour);
     trackDataChanged(box);
     return box;

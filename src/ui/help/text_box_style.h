@@ -2,7 +2,8 @@
 
 class QPlainTextEdit;
 
-// Text boxes of the help windows, drawn and behaving like the system's plain edit control.
+// Multi-line text boxes of the windows (the help windows' and the main window's), drawn and
+// behaving like the system's plain edit control.
 namespace obrix::ui::help {
 
 enum class TextBoxBorder { None, Sunken };
