@@ -2,6 +2,7 @@
 // tab order and where each command leads.
 
 #include "main_window_fixture.h"
+#include "ui/accessibility/accessible_names.h"
 #include "ui/main_window_texts.h"
 #include "ui/twips.h"
 
@@ -15,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QTest>
@@ -27,11 +27,6 @@ using obrix::ui::testing::pressKey;
 using obrix::ui::testing::WindowFixture;
 
 namespace {
-
-QString withoutAccessKeys(QString text) {
-    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-    return text;
-}
 
 QStringList tabWalk(int steps, Qt::Key key = Qt::Key_Tab) {
     QStringList names;
@@ -248,7 +243,7 @@ void MainWindowTest::captionsAreReadable() {
                      qPrintable(button->objectName()));
         } else if (qobject_cast<QPushButton*>(button)) {
             const int text =
-                button->fontMetrics().horizontalAdvance(withoutAccessKeys(button->text()));
+                button->fontMetrics().horizontalAdvance(obrix::ui::spokenCaption(button->text()));
             QVERIFY2(text + 8 <= button->width(), qPrintable(button->objectName()));
             QVERIFY2(button->fontMetrics().height() + 6 <= button->height(),
                      qPrintable(button->objectName()));
