@@ -2,8 +2,8 @@
 
 #include "app/app_resources.h"
 #include "app/splash_font.h"
-#include "app/twips.h"
 #include "ui/accessibility/accessible_names.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -20,6 +20,9 @@
 namespace obrix::app {
 
 namespace {
+
+using ui::twipsRect;
+using ui::twipsSize;
 
 constexpr int kTimerInterval = 1000; // ms the splash stays up
 
