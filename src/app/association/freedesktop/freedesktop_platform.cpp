@@ -1,7 +1,7 @@
 #include "app/association/freedesktop/freedesktop_platform.h"
 
+#include "app/association/association.h"
 #include "app/association/freedesktop/ascii.h"
-
 #include "app/association/freedesktop/default_application.h"
 #include "app/association/freedesktop/file_io.h"
 #include "app/association/freedesktop/mime_globs.h"
@@ -153,6 +153,18 @@ std::string FreedesktopPlatform::value(const std::string& key) const {
     return found == values_.end() ? std::string() : found->second;
 }
 
+std::string FreedesktopPlatform::subkeyValue(std::string_view subkey) const {
+    std::string key = options_.fileTypeKey;
+    key += '\\';
+    key += subkey;
+    return value(key);
+}
+
+std::string FreedesktopPlatform::fileTypeDescription() const {
+    const std::string description = value(options_.fileTypeKey);
+    return description.empty() ? options_.fileTypeKey : description;
+}
+
 void FreedesktopPlatform::writeMimePackage() {
     // Every extension key (".oci") whose file type is ours becomes a pattern ("*.oci").
     std::vector<std::string> globs;
@@ -163,24 +175,19 @@ void FreedesktopPlatform::writeMimePackage() {
     }
     if (globs.empty())
         return;
-    std::string description = value(options_.fileTypeKey);
-    if (description.empty())
-        description = options_.fileTypeKey;
     writeFileAtomically(options_.dirs.dataHome + "/mime/packages/" + options_.packageFile,
-                        mimePackageXml(options_.mimeType, description, globs));
+                        mimePackageXml(options_.mimeType, fileTypeDescription(), globs));
 }
 
 bool FreedesktopPlatform::writeDesktopEntry() {
     const std::optional<std::string> program =
-        programOfOpenCommand(value(options_.fileTypeKey + "\\shell\\open\\command"));
+        programOfOpenCommand(subkeyValue(kOpenCommandSubkey));
     if (!program)
         return false;
     DesktopEntryFields fields;
-    fields.name = value(options_.fileTypeKey);
-    if (fields.name.empty())
-        fields.name = options_.fileTypeKey;
+    fields.name = fileTypeDescription();
     fields.program = *program;
-    fields.icon = value(options_.fileTypeKey + "\\DefaultIcon");
+    fields.icon = subkeyValue(kDefaultIconSubkey);
     fields.mimeType = options_.mimeType;
     return writeFileAtomically(options_.dirs.dataHome + "/applications/" + options_.desktopId,
                                desktopEntryText(fields));

@@ -54,6 +54,10 @@ public:
 
 private:
     std::string value(const std::string& key) const;
+    // The value of a subkey of the file type's key.
+    std::string subkeyValue(std::string_view subkey) const;
+    // The file type's own value, or its key name when it has none.
+    std::string fileTypeDescription() const;
     void writeMimePackage();
     bool writeDesktopEntry();
     void makeDefaultApplication();
