@@ -167,7 +167,6 @@ void frmSplash::Form_Load() {
 
     // Started before the registration: a slow registration keeps the splash up no longer than
     // itself, since the tick is handled as soon as this handler has returned.
-    Timer1->setInterval(kTimerInterval);
     Timer1->start();
 
     if (steps_.registerFileType) {
