@@ -3,6 +3,7 @@
 #include "app/association/freedesktop/exec_line.h"
 #include "app/association/freedesktop/file_io.h"
 #include "app/association/freedesktop/key_file.h"
+#include "app/association/freedesktop/split.h"
 
 #include <algorithm>
 #include <optional>
@@ -113,13 +114,7 @@ std::string programOfDesktopEntry(std::string_view entryText, std::string_view s
     if (program->find('/') != std::string::npos)
         return program->front() == '/' && isExecutableFile(*program) ? *program : std::string();
 
-    std::size_t start = 0;
-    while (start <= searchPath.size()) {
-        std::size_t end = searchPath.find(':', start);
-        if (end == std::string_view::npos)
-            end = searchPath.size();
-        const std::string_view folder = searchPath.substr(start, end - start);
-        start = end + 1;
+    for (const std::string_view folder : splitAt(searchPath, ':')) {
         // Only absolute folders: a program found relative to the current folder is a guess.
         if (folder.empty() || folder.front() != '/')
             continue;

@@ -1,7 +1,9 @@
 #include "app/association/freedesktop/mime_globs.h"
 
 #include "app/association/freedesktop/ascii.h"
+#include "app/association/freedesktop/split.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fnmatch.h>
 
@@ -9,28 +11,9 @@ namespace obrix::association::freedesktop {
 
 namespace {
 
-std::vector<std::string_view> fields(std::string_view line) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t colon = line.find(':', start);
-        parts.push_back(line.substr(start, colon - start));
-        if (colon == std::string_view::npos)
-            return parts;
-        start = colon + 1;
-    }
-}
-
 bool hasFlag(std::string_view flags, std::string_view flag) {
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = flags.find(',', start);
-        if (flags.substr(start, comma - start) == flag)
-            return true;
-        if (comma == std::string_view::npos)
-            return false;
-        start = comma + 1;
-    }
+    const std::vector<std::string_view> parts = splitAt(flags, ',');
+    return std::find(parts.begin(), parts.end(), flag) != parts.end();
 }
 
 } // namespace
@@ -48,7 +31,7 @@ void MimeGlobs::addGlobs2(std::string_view text) {
             line.remove_suffix(1);
         if (line.empty() || line.front() == '#')
             continue;
-        const std::vector<std::string_view> parts = fields(line);
+        const std::vector<std::string_view> parts = splitAt(line, ':');
         if (parts.size() < 3 || parts[1].empty() || parts[2].empty())
             continue;
         const std::string type(parts[1]);

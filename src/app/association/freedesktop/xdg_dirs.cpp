@@ -1,6 +1,7 @@
 #include "app/association/freedesktop/xdg_dirs.h"
 
 #include "app/association/freedesktop/ascii.h"
+#include "app/association/freedesktop/split.h"
 
 #include <cstdlib>
 #include <pwd.h>
@@ -24,24 +25,13 @@ std::string absoluteOrEmpty(const std::optional<std::string>& value) {
     return value && isAbsolute(*value) ? withoutTrailingSlashes(*value) : std::string();
 }
 
-std::vector<std::string> split(std::string_view text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find(separator, start);
-        parts.emplace_back(text.substr(start, end - start));
-        if (end == std::string_view::npos)
-            return parts;
-        start = end + 1;
-    }
-}
-
 std::vector<std::string> absoluteList(const std::optional<std::string>& value,
                                       std::string_view fallback) {
     std::vector<std::string> folders;
-    for (const std::string& part : split(value && !value->empty() ? *value : fallback, ':')) {
+    const std::string_view list = value && !value->empty() ? std::string_view(*value) : fallback;
+    for (const std::string_view part : splitAt(list, ':')) {
         if (isAbsolute(part))
-            folders.push_back(withoutTrailingSlashes(part));
+            folders.push_back(withoutTrailingSlashes(std::string(part)));
     }
     return folders;
 }
@@ -64,7 +54,7 @@ XdgDirs resolveXdgDirs(const EnvironmentLookup& environment) {
     dirs.dataDirs = absoluteList(environment("XDG_DATA_DIRS"), "/usr/local/share:/usr/share");
     dirs.configDirs = absoluteList(environment("XDG_CONFIG_DIRS"), "/etc/xdg");
     if (const std::optional<std::string> desktops = environment("XDG_CURRENT_DESKTOP")) {
-        for (const std::string& desktop : split(*desktops, ':')) {
+        for (const std::string_view desktop : splitAt(*desktops, ':')) {
             if (!desktop.empty())
                 dirs.desktops.push_back(lowerAscii(desktop));
         }
