@@ -15,12 +15,7 @@ namespace {
 constexpr std::string_view kDesktopEntryGroup = "Desktop Entry";
 
 std::vector<std::string> applicationFolders(const XdgDirs& dirs) {
-    std::vector<std::string> folders;
-    if (!dirs.dataHome.empty())
-        folders.push_back(dirs.dataHome + "/applications");
-    for (const std::string& dir : dirs.dataDirs)
-        folders.push_back(dir + "/applications");
-    return folders;
+    return dataSubfolders(dirs, "applications");
 }
 
 std::vector<std::string> listValue(const std::optional<std::string>& text, std::string_view group,

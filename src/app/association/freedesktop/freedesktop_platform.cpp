@@ -85,12 +85,8 @@ bool FreedesktopPlatform::renameFile(std::string_view from, std::string_view to)
 std::string FreedesktopPlatform::findExecutable(std::string_view file) {
     const XdgDirs& dirs = options_.dirs;
     MimeGlobs globs;
-    if (!dirs.dataHome.empty()) {
-        if (const std::optional<std::string> text = readRegularFile(dirs.dataHome + "/mime/globs2"))
-            globs.addGlobs2(*text);
-    }
-    for (const std::string& dir : dirs.dataDirs) {
-        if (const std::optional<std::string> text = readRegularFile(dir + "/mime/globs2"))
+    for (const std::string& folder : dataSubfolders(dirs, "mime")) {
+        if (const std::optional<std::string> text = readRegularFile(folder + "/globs2"))
             globs.addGlobs2(*text);
     }
     const std::size_t slash = file.rfind('/');

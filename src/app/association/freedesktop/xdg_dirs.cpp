@@ -46,6 +46,15 @@ std::string homeBased(const std::optional<std::string>& variable, const std::str
 
 } // namespace
 
+std::vector<std::string> dataSubfolders(const XdgDirs& dirs, std::string_view relative) {
+    std::vector<std::string> folders;
+    if (!dirs.dataHome.empty())
+        folders.push_back(dirs.dataHome + "/" + std::string(relative));
+    for (const std::string& dir : dirs.dataDirs)
+        folders.push_back(dir + "/" + std::string(relative));
+    return folders;
+}
+
 XdgDirs resolveXdgDirs(const EnvironmentLookup& environment) {
     XdgDirs dirs;
     const std::string home = absoluteOrEmpty(environment("HOME"));

@@ -21,6 +21,10 @@ struct XdgDirs {
 // Value of an environment variable, nullopt when unset.
 using EnvironmentLookup = std::function<std::optional<std::string>(std::string_view name)>;
 
+// The folder of that relative path in the data home and in each data folder, most important
+// first.
+std::vector<std::string> dataSubfolders(const XdgDirs& dirs, std::string_view relative);
+
 // Resolves the folders from the variables, with the usual defaults. Relative paths are ignored
 // as the base-directory rules demand: they would depend on the current folder.
 XdgDirs resolveXdgDirs(const EnvironmentLookup& environment);
