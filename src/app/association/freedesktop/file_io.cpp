@@ -100,8 +100,7 @@ bool makeFolders(const std::string& folder) {
         if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
             return false;
     }
-    struct stat info {};
-    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return isFolder(folder);
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view content) {
@@ -168,6 +167,11 @@ bool renameWithoutReplacing(const std::string& from, const std::string& to) {
 bool somethingAt(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
+}
+
+bool isFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool isExecutableFile(const std::string& path) {

@@ -37,6 +37,9 @@ bool renameWithoutReplacing(const std::string& from, const std::string& to);
 // be told, so that callers leave such a path alone.
 bool somethingAt(const std::string& path);
 
+// A folder, or a symbolic link to one.
+bool isFolder(const std::string& path);
+
 // A regular file the user may execute.
 bool isExecutableFile(const std::string& path);
 

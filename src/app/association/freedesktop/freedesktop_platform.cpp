@@ -9,7 +9,6 @@
 #include "app/association/freedesktop/tool_runner.h"
 
 #include <cstdlib>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -34,11 +33,6 @@ std::string runningProgramFolder() {
     if (slash == std::string::npos)
         return {};
     return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
-bool isFolder(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 } // namespace
