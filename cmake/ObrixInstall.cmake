@@ -1,27 +1,13 @@
 # Install layout and the Debian package. The program goes to bin/ with the record-file icon
 # beside it (the file-type registration names that path); on Linux the desktop entry, the MIME
-# package for `.oci` files and the program's icon go where desktops look for them. Images that
-# are not drawn yet are skipped, so the build never depends on them.
+# package for `.oci` files and the program's icon go where desktops look for them.
 include(GNUInstallDirs)
 
 install(TARGETS Obrix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(_obrix_resources ${PROJECT_SOURCE_DIR}/src/app/resources)
 
-# The first of the candidate files that exists, or "".
-function(_obrix_first_existing out)
-    set(${out} "" PARENT_SCOPE)
-    foreach(candidate IN LISTS ARGN)
-        if(EXISTS ${_obrix_resources}/${candidate})
-            set(${out} ${_obrix_resources}/${candidate} PARENT_SCOPE)
-            return()
-        endif()
-    endforeach()
-endfunction()
-
-if(EXISTS ${_obrix_resources}/OCI-R.ico)
-    install(FILES ${_obrix_resources}/OCI-R.ico DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(FILES ${_obrix_resources}/OCI-R.ico DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(UNIX AND NOT APPLE)
     install(FILES ${PROJECT_SOURCE_DIR}/packaging/obrix.desktop
@@ -29,19 +15,14 @@ if(UNIX AND NOT APPLE)
     install(FILES ${PROJECT_SOURCE_DIR}/packaging/obrix.xml
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/mime/packages)
 
-    _obrix_first_existing(_obrix_svg obrix.svg obrix_logo.svg)
-    if(_obrix_svg)
-        install(FILES ${_obrix_svg} RENAME obrix.svg
-            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
-        # The icon record files show in file managers (the MIME type's default icon name).
-        install(FILES ${_obrix_svg} RENAME application-x-obrix-record.svg
-            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/mimetypes)
-    endif()
+    install(FILES ${_obrix_resources}/obrix_logo.svg RENAME obrix.svg
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+    # The icon record files show in file managers (the MIME type's default icon name).
+    install(FILES ${_obrix_resources}/obrix_logo.svg RENAME application-x-obrix-record.svg
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/mimetypes)
     # 161 x 161 is no size of the icon theme; pixmaps/ takes icons of any size.
-    _obrix_first_existing(_obrix_png obrix.png obrix_logo.png)
-    if(_obrix_png)
-        install(FILES ${_obrix_png} RENAME obrix.png DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/pixmaps)
-    endif()
+    install(FILES ${_obrix_resources}/obrix_logo.png RENAME obrix.png
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/pixmaps)
 endif()
 
 set(CPACK_GENERATOR DEB)
