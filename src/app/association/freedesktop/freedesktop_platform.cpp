@@ -1,6 +1,5 @@
 #include "app/association/freedesktop/freedesktop_platform.h"
 
-#include "app/association/association.h"
 #include "app/association/freedesktop/ascii.h"
 #include "app/association/freedesktop/default_application.h"
 #include "app/association/freedesktop/file_io.h"

@@ -7,6 +7,7 @@
 // XDG_CONFIG_HOME/mimeapps.list. Asking which program opens a file reads the same databases
 // back, so a program that registered itself finds itself.
 
+#include "app/association/association.h"
 #include "app/association/freedesktop/xdg_dirs.h"
 #include "app/association/platform.h"
 
@@ -25,7 +26,7 @@ public:
         std::string tempFolder;    // "" → TMPDIR when absolute, else /tmp
         std::string searchPath;    // where bare program names of desktop entries are looked up
         // The file type registered, and the names of its MIME type and files.
-        std::string fileTypeKey = "OCI-R";
+        std::string fileTypeKey = std::string(kFileTypeKey);
         std::string mimeType = "application/x-obrix-record";
         std::string desktopId = "obrix.desktop";
         std::string packageFile = "obrix.xml";
