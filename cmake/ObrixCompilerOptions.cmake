@@ -1,3 +1,9 @@
+# A compiler cache, when the machine has one, makes rebuilds of the same sources nearly free.
+find_program(OBRIX_CCACHE ccache)
+if(OBRIX_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${OBRIX_CCACHE})
+endif()
+
 # Warning and sanitizer flags for the project's own code.
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     add_compile_options(-Wall -Wextra -Wpedantic)
