@@ -3,6 +3,7 @@
 #include "cli/progress_line.h"
 #include "cli/record_writer.h"
 #include "cli/text_escaping.h"
+#include "history/client_history.h"
 #include "records/record_file.h"
 #include "records/utf8_path.h"
 #include "scoring/calculation.h"
@@ -22,12 +23,16 @@ std::string displayName(const RecordSource& source) {
                : validUtf8(records::utf8String(source.path));
 }
 
+// The record on standard input goes into a history under the name "-", as it is shown. A file
+// cannot come by that path: "-" on the command line is standard input.
+const std::filesystem::path kStandardInputPath = "-";
+
 class Batch {
 public:
     Batch(const Options& options, const BatchIo& io, std::size_t total)
         : options_(options)
         , io_(io)
-        , writer_(makeRecordWriter(options.format))
+        , writer_(makeRecordWriter(options.format, options.history))
         // Json numbers need a period whatever separator was asked for.
         , separator_(options.format == OutputFormat::Json ? "." : options.decimalSeparator)
         , progress_(io.writeError, total,
@@ -44,6 +49,8 @@ public:
                 break;
         }
         progress_.clear();
+        if (options_.history && summary_.outputError.empty())
+            writeHistories();
         if (summary_.outputError.empty()) {
             writer_->end(buffer_);
             flush();
@@ -65,6 +72,10 @@ private:
             return;
         }
         const records::ClientRecord& record = *read.record;
+        if (options_.history) {
+            collect(source, record);
+            return;
+        }
         const scoring::Calculation result =
             scoring::calculate(record.items, options_.group, statistics_, separator_);
         if (result.validation != scoring::ValidationError::None) {
@@ -76,9 +87,46 @@ private:
             return;
         }
         ScoredRecord scored{displayName(source), record.identifier,
-                            records::formatIsoDate(record.date), options_.group, result.texts};
+                            records::formatIsoDate(record.date), options_.group, result.texts,
+                            std::nullopt};
         writer_->write(buffer_, scored);
         ++summary_.scored;
+    }
+
+    // Histories need every record before the first row: they are kept and written at the end.
+    void collect(const RecordSource& source, const records::ClientRecord& record) {
+        const bool standardInput = source.kind == RecordSource::Kind::StandardInput;
+        history::Scored scored =
+            history::scoreRecord(standardInput ? kStandardInputPath : source.path, record,
+                                 options_.group, statistics_, separator_);
+        if (!scored.administration) {
+            leaveOut(source, scored.reason);
+            return;
+        }
+        collected_.push_back(std::move(*scored.administration));
+    }
+
+    void writeHistories() {
+        for (const auto& client : history::groupByClient(std::move(collected_))) {
+            for (const history::Administration& administration : client) {
+                ScoredRecord scored{
+                    administration.file == kStandardInputPath
+                        ? std::string("-")
+                        : validUtf8(records::utf8String(administration.file)),
+                    administration.record.identifier,
+                    records::formatIsoDate(administration.record.date),
+                    options_.group,
+                    administration.texts,
+                    ScoredRecord::HistoryColumns{administration.number,
+                                                 administration.changeFromFirst,
+                                                 administration.changeFromPrevious,
+                                                 administration.atOrAboveCutoff()}};
+                writer_->write(buffer_, scored);
+                ++summary_.scored;
+                if (buffer_.size() >= kOutputChunk && !flush())
+                    return;
+            }
+        }
     }
 
     // One line on the error stream: the file and why it is not in the output.
@@ -105,6 +153,7 @@ private:
     scoring::NormalDistributionSource statistics_;
     std::string buffer_;
     BatchSummary summary_;
+    std::vector<history::Administration> collected_; // with --history
 };
 
 } // namespace

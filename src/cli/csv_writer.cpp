@@ -2,6 +2,8 @@
 #include "cli/record_writer.h"
 #include "cli/text_escaping.h"
 
+#include <string>
+
 namespace obrix::cli {
 
 namespace {
@@ -18,6 +20,9 @@ void CsvWriter::begin(std::string& out) {
             out += column;
         }
     }
+    if (history_)
+        out += ",administration,total_change_from_first,total_change_from_previous,"
+               "total_at_or_above_cutoff";
     out += kRowEnd;
 }
 
@@ -38,6 +43,17 @@ void CsvWriter::write(std::string& out, const ScoredRecord& record) {
         out += ',';
         if (const auto percentile = percentileNumber(texts.percentile))
             appendCsvField(out, *percentile);
+    }
+    if (history_ && record.history) {
+        const ScoredRecord::HistoryColumns& history = *record.history;
+        out += ',';
+        out += std::to_string(history.administration);
+        out += ',';
+        out += changeText(history.totalChangeFromFirst);
+        out += ',';
+        out += changeText(history.totalChangeFromPrevious);
+        out += ',';
+        out += history.totalAtOrAboveCutoff ? "true" : "false";
     }
     out += kRowEnd;
 }

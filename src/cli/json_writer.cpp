@@ -2,6 +2,8 @@
 #include "cli/record_writer.h"
 #include "cli/text_escaping.h"
 
+#include <string>
+
 namespace obrix::cli {
 
 // The numbers go out as the window's texts hold them; the caller has them formatted with a
@@ -37,7 +39,19 @@ void JsonWriter::write(std::string& out, const ScoredRecord& record) {
         out += percentile ? *percentile : "null";
         out += '}';
     }
-    out += "}}";
+    out += '}';
+    if (record.history) {
+        const ScoredRecord::HistoryColumns& history = *record.history;
+        const auto change = [](const std::optional<int>& value) {
+            return value ? std::to_string(*value) : std::string("null");
+        };
+        out += ",\"administration\":" + std::to_string(history.administration);
+        out += ",\"total_change_from_first\":" + change(history.totalChangeFromFirst);
+        out += ",\"total_change_from_previous\":" + change(history.totalChangeFromPrevious);
+        out += ",\"total_at_or_above_cutoff\":";
+        out += history.totalAtOrAboveCutoff ? "true" : "false";
+    }
+    out += '}';
 }
 
 void JsonWriter::end(std::string& out) {

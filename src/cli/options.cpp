@@ -33,6 +33,12 @@ Options:
                             a csv field holding a comma is put in quotes.
                             Json numbers always use a period.
   -r, --recursive           also score the records in subfolders of a folder
+      --history             group the records by client (identifier, blanks at
+                            both ends ignored), each client's ordered by date of
+                            test and then file path, and add the columns
+                            administration, total_change_from_first,
+                            total_change_from_previous and
+                            total_at_or_above_cutoff (Total of 21 or more)
   -h, --help                show this help and exit
       --version             show the version and exit
 
@@ -133,6 +139,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
             return ShowVersion{};
         if (argument == "-r" || argument == "--recursive") {
             options.recursive = true;
+            continue;
+        }
+        if (argument == "--history") {
+            options.history = true;
             continue;
         }
 

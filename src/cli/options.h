@@ -21,6 +21,8 @@ struct Options {
     // Json numbers always use a period, whatever this holds.
     std::string decimalSeparator = ".";
     bool recursive = false;
+    // Each client's records together, ordered by date of test, with the history columns.
+    bool history = false;
     std::vector<std::string> paths; // record files, folders, or "-" for standard input
 };
 

@@ -5,6 +5,7 @@
 #include "scoring/calculation.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace obrix::cli {
@@ -16,6 +17,15 @@ struct ScoredRecord {
     scoring::ComparisonGroup group = scoring::ComparisonGroup::GeneralPopulation;
     // The window's texts, in scale order: "6", "Z Score = 1.44", "92.45 Percentile" or "N/A".
     std::array<scoring::ScaleTexts, scoring::kScaleCount> texts;
+
+    // With --history: the record's place in its client's history.
+    struct HistoryColumns {
+        int administration = 1;
+        std::optional<int> totalChangeFromFirst; // empty for the first administration
+        std::optional<int> totalChangeFromPrevious;
+        bool totalAtOrAboveCutoff = false;
+    };
+    std::optional<HistoryColumns> history;
 };
 
 } // namespace obrix::cli

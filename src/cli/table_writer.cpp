@@ -1,7 +1,9 @@
 #include "cli/record_writer.h"
 #include "cli/text_escaping.h"
+#include "history/client_history.h"
 
 #include <algorithm>
+#include <string>
 
 namespace obrix::cli {
 
@@ -60,6 +62,18 @@ void TableWriter::write(std::string& out, const ScoredRecord& record) {
         out += "   ";
         out += texts.percentile;
         out += '\n';
+    }
+    if (record.history) {
+        const ScoredRecord::HistoryColumns& history = *record.history;
+        const auto change = [](const std::optional<int>& value) {
+            return value ? changeText(value) : std::string("-");
+        };
+        appendLine(out, "Administration:", std::to_string(history.administration));
+        appendLine(out, "Total change from first:", change(history.totalChangeFromFirst));
+        appendLine(out, "Total change from previous:", change(history.totalChangeFromPrevious));
+        appendLine(out,
+                   "Total at or above cut-off (" + std::to_string(history::kClinicalCutoff) + "):",
+                   history.totalAtOrAboveCutoff ? "yes" : "no");
     }
 }
 
