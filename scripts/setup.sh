@@ -6,6 +6,8 @@ set -euo pipefail
 run_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libqt6svg6-dev
+    # The history window's charts; Qt Charts' CMake package needs the OpenGL one.
+    qt6-charts-dev libqt6opengl6-dev
     # Metric-compatible stand-ins for the window's typefaces (Arial/MS Sans Serif, Calibri,
     # a chancery italic for the splash).
     fonts-liberation fonts-crosextra-carlito fonts-urw-base35

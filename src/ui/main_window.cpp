@@ -7,6 +7,7 @@
 #include "ui/changed_flags.h"
 #include "ui/clock.h"
 #include "ui/help/help_commands.h"
+#include "ui/history/history_command.h"
 #include "ui/item_entry_filter.h"
 #include "ui/main_window_texts.h"
 #include "ui/menu_shortcut_priority.h"
@@ -57,6 +58,7 @@ frmMain::frmMain(scoring::NormalDistributionSource::Factory statistics, QWidget*
     recordCommands_ = std::make_unique<records::RecordCommands>(*this);
     printCommand_ = std::make_unique<report::PrintCommand>(*this);
     helpCommands_ = std::make_unique<HelpCommands>(*this);
+    historyCommand_ = std::make_unique<HistoryCommand>(*this);
 
     resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
     Form_Load();
@@ -94,6 +96,11 @@ void frmMain::createMenus() {
     auto* shortcutPriority = new MenuShortcutPriority(this);
     shortcutPriority->setShortcuts(shortcuts);
     shortcutPriority->attachTree(this);
+
+    // No shortcut: every Ctrl letter it could take is a command or an editing key already.
+    mnuFile->addSeparator();
+    mnuFileHistory = mnuFile->addAction(QStringLiteral("Client &History..."));
+    mnuFileHistory->setObjectName(QStringLiteral("mnuFileHistory"));
 }
 
 void frmMain::setTabOrderOfControls() {
@@ -128,6 +135,7 @@ void frmMain::connectHandlers() {
     connect(mnuSave, &QAction::triggered, this, &frmMain::mnuSave_Click);
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(mnuFileHistory, &QAction::triggered, this, &frmMain::mnuFileHistory_Click);
 }
 
 void frmMain::centreOnScreen() {
@@ -249,6 +257,9 @@ void frmMain::mnuFileSaveAs_Click() {
 }
 void frmMain::mnuFileExit_Click() {
     close();
+}
+void frmMain::mnuFileHistory_Click() {
+    historyCommand_->open();
 }
 
 } // namespace obrix::ui

@@ -44,6 +44,7 @@ class PrintCommand;
 namespace obrix::ui {
 
 class HelpCommands;
+class HistoryCommand;
 
 // NOLINTNEXTLINE(readability-identifier-naming): the window's established name
 class frmMain : public QMainWindow {
@@ -185,6 +186,7 @@ public:
     QAction* mnuFileSaveAs = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuFileExit = nullptr;
+    QAction* mnuFileHistory = nullptr; // after Exit, so the other items keep their places
     QMenu* mnuHelp = nullptr;
     QAction* mnuScoringNote = nullptr;
     QAction* mnuHelpAbout = nullptr;
@@ -204,6 +206,7 @@ public slots:
     void mnuSave_Click();
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
+    void mnuFileHistory_Click();
 
 public:
     // Initial state: empty name and items, today's date, General Population selected, instructions
@@ -240,6 +243,7 @@ private:
     std::unique_ptr<records::RecordCommands> recordCommands_;
     std::unique_ptr<report::PrintCommand> printCommand_;
     std::unique_ptr<HelpCommands> helpCommands_;
+    std::unique_ptr<HistoryCommand> historyCommand_;
 };
 
 } // namespace obrix::ui

@@ -1,0 +1,430 @@
+#include "ui/history/frmHistory.h"
+
+#include "cli/bare_numbers.h"
+#include "records/file_dialog.h"
+#include "records/utf8_path.h"
+#include "ui/date_display.h"
+#include "ui/history/history_charts.h"
+#include "ui/history/history_export.h"
+#include "ui/message_box.h"
+#include "ui/window_fonts.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPromise>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtConcurrentRun>
+
+#include <utility>
+
+namespace obrix::ui {
+
+namespace {
+
+// The main window's colours for raw scores and for z-scores and percentiles.
+const QColor kRawScoreColour(255, 0, 0);
+const QColor kScoreColour(0, 0, 255);
+
+// A read that takes longer than this shows its progress.
+constexpr int kProgressDelayMs = 400;
+
+constexpr int kFixedColumns = 2; // date, file
+constexpr int kColumnsPerScale = 3;
+constexpr int kColumnCount = kFixedColumns + kColumnsPerScale * scoring::kScaleCount + 3;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString groupCaption(scoring::ComparisonGroup group) {
+    return group == scoring::ComparisonGroup::GeneralPopulation
+               ? QStringLiteral("General Population Sample")
+               : QStringLiteral("OCD Population Sample");
+}
+
+QString signedChange(const std::optional<int>& change) {
+    if (!change)
+        return {};
+    return *change > 0 ? QStringLiteral("+%1").arg(*change) : QString::number(*change);
+}
+
+QStringList columnHeadings() {
+    QStringList headings{QStringLiteral("Date of Test"), QStringLiteral("File")};
+    for (const scoring::ScaleInfo& scale : scoring::scaleTable()) {
+        const QString name = fromUtf8(scale.name);
+        headings << name + QStringLiteral(" raw score") << name + QStringLiteral(" z-score")
+                 << name + QStringLiteral(" percentile");
+    }
+    headings << QStringLiteral("Total change from first")
+             << QStringLiteral("Total change from previous")
+             << QStringLiteral("Total at or above %1").arg(history::kClinicalCutoff);
+    return headings;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* widget = new QPushButton(caption, parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    widget->setAutoDefault(false);
+    return widget;
+}
+
+QChartView* chartView(QWidget* parent, const char* name, const QString& accessibleName) {
+    auto* view = new QChartView(new QChart, parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setAccessibleName(accessibleName);
+    view->setFocusPolicy(Qt::StrongFocus);
+    view->setMinimumSize(420, 330);
+    return view;
+}
+
+void readInWorker(QPromise<history::History>& promise, history::HistoryRequest request) {
+    request.progress = [&promise](std::size_t done, std::size_t total) {
+        if (done == 0)
+            promise.setProgressRange(0, static_cast<int>(total));
+        promise.setProgressValue(static_cast<int>(done));
+        return !promise.isCanceled();
+    };
+    try {
+        promise.addResult(history::readHistory(request));
+    } catch (const std::filesystem::filesystem_error& error) {
+        history::History failed;
+        failed.leftOut.push_back({request.folder, error.code().message()});
+        promise.addResult(std::move(failed));
+    }
+}
+
+} // namespace
+
+frmHistory::frmHistory(std::function<scoring::ComparisonGroup()> group, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , group_(std::move(group)) {
+    setObjectName(QStringLiteral("frmHistory"));
+    setWindowTitle(QStringLiteral("Obrix - Client History"));
+    setFont(windowFont());
+    createControls();
+    connect(&watcher_, &QFutureWatcher<history::History>::finished, this, &frmHistory::readDone);
+    resize(1100, 820);
+}
+
+frmHistory::~frmHistory() {
+    stopReading();
+}
+
+void frmHistory::createControls() {
+    lblHeading = new QLabel(QStringLiteral("Client History"), this);
+    lblHeading->setObjectName(QStringLiteral("lblHeading"));
+    lblHeading->setFont(titleFont());
+    lblHeading->setAlignment(Qt::AlignCenter);
+
+    lblSummary = new QLabel(this);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+    lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblSummary->setAccessibleName(QStringLiteral("Folder and count"));
+
+    chartTotal = chartView(this, "chartTotal", QStringLiteral("Chart of the Total raw score"));
+    chartSubscales =
+        chartView(this, "chartSubscales", QStringLiteral("Chart of the subscale raw scores"));
+
+    tblHistory = new QTableWidget(0, kColumnCount, this);
+    tblHistory->setObjectName(QStringLiteral("tblHistory"));
+    tblHistory->setAccessibleName(QStringLiteral("Administrations"));
+    tblHistory->setAccessibleDescription(
+        QStringLiteral("One row per administration in date order: the date, the file, the raw "
+                       "score, z-score and percentile of each scale, and the Total's changes."));
+    tblHistory->setHorizontalHeaderLabels(columnHeadings());
+    tblHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblHistory->verticalHeader()->setVisible(false);
+    tblHistory->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    tblHistory->setWordWrap(false);
+
+    lblLeftOut = new QLabel(QStringLiteral("Files left out:"), this);
+    txtLeftOut = new QPlainTextEdit(this);
+    txtLeftOut->setObjectName(QStringLiteral("txtLeftOut"));
+    txtLeftOut->setReadOnly(true);
+    txtLeftOut->setAccessibleName(QStringLiteral("Files left out"));
+    txtLeftOut->setMaximumHeight(70);
+    txtLeftOut->setTabChangesFocus(true);
+    lblLeftOut->setBuddy(txtLeftOut);
+
+    lblSources = new QLabel(this);
+    lblSources->setObjectName(QStringLiteral("lblSources"));
+    lblSources->setWordWrap(true);
+    lblSources->setAccessibleName(QStringLiteral("Sources"));
+
+    cmdFolder = button(this, "cmdFolder", QStringLiteral("Choose &Folder..."));
+    cmdReadAgain = button(this, "cmdReadAgain", QStringLiteral("&Read Again"));
+    cmdExportPng = button(this, "cmdExportPng", QStringLiteral("Export Chart as &PNG..."));
+    cmdExportPdf = button(this, "cmdExportPdf", QStringLiteral("Export Chart as P&DF..."));
+    cmdExportCsv = button(this, "cmdExportCsv", QStringLiteral("Export Table as C&SV..."));
+    cmdClose = button(this, "cmdClose", QStringLiteral("&Close"));
+
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(chartTotal, 3);
+    charts->addWidget(chartSubscales, 2);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* each : {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv})
+        buttons->addWidget(each);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblHeading);
+    layout->addWidget(lblSummary);
+    layout->addLayout(charts, 3);
+    layout->addWidget(tblHistory, 2);
+    layout->addWidget(lblLeftOut);
+    layout->addWidget(txtLeftOut);
+    layout->addWidget(lblSources);
+    layout->addLayout(buttons);
+
+    QWidget::setTabOrder(cmdFolder, cmdReadAgain);
+    QWidget::setTabOrder(cmdReadAgain, cmdExportPng);
+    QWidget::setTabOrder(cmdExportPng, cmdExportPdf);
+    QWidget::setTabOrder(cmdExportPdf, cmdExportCsv);
+    QWidget::setTabOrder(cmdExportCsv, cmdClose);
+    QWidget::setTabOrder(cmdClose, tblHistory);
+    QWidget::setTabOrder(tblHistory, chartTotal);
+    QWidget::setTabOrder(chartTotal, chartSubscales);
+    QWidget::setTabOrder(chartSubscales, txtLeftOut);
+
+    connect(cmdFolder, &QPushButton::clicked, this, &frmHistory::cmdFolder_Click);
+    connect(cmdReadAgain, &QPushButton::clicked, this, &frmHistory::cmdReadAgain_Click);
+    connect(cmdExportPng, &QPushButton::clicked, this, &frmHistory::cmdExportPng_Click);
+    connect(cmdExportPdf, &QPushButton::clicked, this, &frmHistory::cmdExportPdf_Click);
+    connect(cmdExportCsv, &QPushButton::clicked, this, &frmHistory::cmdExportCsv_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
+}
+
+void frmHistory::showClient(const QString& identifier, const QString& folder) {
+    identifier_ = identifier;
+    folder_ = folder;
+    startReading();
+}
+
+void frmHistory::cmdReadAgain_Click() {
+    startReading();
+}
+
+void frmHistory::cmdFolder_Click() {
+    // The file dialog seam picks files: the folder is the one of the record chosen in it.
+    records::FileDialogRequest request;
+    request.kind = records::FileDialogKind::Open;
+    request.title = QStringLiteral("Choose a Record in the Client's Folder");
+    request.filterDescription = QStringLiteral("OCI files (*.oci)");
+    request.filterPattern = QStringLiteral("*.oci");
+    request.initialFolder = folder_;
+    const records::FileDialogAnswer chosen = records::FileDialogs::show(request);
+    if (!chosen)
+        return;
+    folder_ = QFileInfo(*chosen).absolutePath();
+    startReading();
+}
+
+void frmHistory::stopReading() {
+    if (watcher_.isRunning()) {
+        watcher_.cancel();
+        watcher_.waitForFinished();
+    }
+}
+
+void frmHistory::startReading() {
+    stopReading();
+    readGroup_ = group_ ? group_() : scoring::ComparisonGroup::GeneralPopulation;
+    if (folder_.isEmpty()) {
+        showHistory({});
+        return;
+    }
+    history::HistoryRequest request;
+    request.folder = records::utf8Path(folder_.toStdString());
+    request.identifier = identifier_.toStdString();
+    request.group = readGroup_;
+    request.decimalSeparator = QLocale().decimalPoint().toStdString();
+    lblSummary->setText(QStringLiteral("Reading %1 ...").arg(QDir::toNativeSeparators(folder_)));
+
+    if (!progress_) {
+        progress_ = new QProgressDialog(QStringLiteral("Reading the client's records..."),
+                                        QStringLiteral("Cancel"), 0, 0, this);
+        progress_->setWindowTitle(QStringLiteral("Obrix"));
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setMinimumDuration(kProgressDelayMs);
+        progress_->setAutoReset(false);
+        progress_->setAutoClose(false);
+        connect(progress_, &QProgressDialog::canceled, &watcher_,
+                &QFutureWatcher<history::History>::cancel);
+        connect(&watcher_, &QFutureWatcher<history::History>::progressRangeChanged, progress_,
+                &QProgressDialog::setRange);
+        connect(&watcher_, &QFutureWatcher<history::History>::progressValueChanged, progress_,
+                &QProgressDialog::setValue);
+    }
+    progress_->reset();
+    progress_->setRange(0, 0);
+    // setValue starts the dialog's delay; it appears only if the read is still going then.
+    progress_->setValue(0);
+    watcher_.setFuture(QtConcurrent::run(readInWorker, std::move(request)));
+}
+
+void frmHistory::readDone() {
+    if (progress_)
+        progress_->reset();
+    if (watcher_.isCanceled() || watcher_.future().resultCount() == 0) {
+        history::History cancelled;
+        cancelled.cancelled = true;
+        showHistory(std::move(cancelled));
+    } else {
+        showHistory(watcher_.future().takeResult());
+    }
+    emit readFinished();
+}
+
+void frmHistory::showHistory(history::History read) {
+    administrations_ = std::move(read.administrations);
+    const QString client =
+        identifier_.trimmed().isEmpty() ? QStringLiteral("(no name)") : identifier_.trimmed();
+    if (folder_.isEmpty()) {
+        lblSummary->setText(QStringLiteral("Client \u201c%1\u201d: no folder chosen. Choose the "
+                                           "folder that holds the client's records.")
+                                .arg(client));
+    } else if (read.cancelled) {
+        lblSummary->setText(QStringLiteral("Client \u201c%1\u201d, folder %2: reading was "
+                                           "cancelled. Read Again to read the folder.")
+                                .arg(client, QDir::toNativeSeparators(folder_)));
+    } else {
+        lblSummary->setText(
+            QStringLiteral("Client \u201c%1\u201d, folder %2: %3 administration(s) of %4 record "
+                           "file(s); %5 left out. Scored against the %6.")
+                .arg(client, QDir::toNativeSeparators(folder_))
+                .arg(administrations_.size())
+                .arg(read.filesRead)
+                .arg(read.leftOut.size())
+                .arg(groupCaption(readGroup_)));
+    }
+    QStringList leftOut;
+    for (const history::LeftOut& each : read.leftOut)
+        leftOut.append(QStringLiteral("%1: %2").arg(
+            QDir::toNativeSeparators(QString::fromStdString(records::utf8String(each.file))),
+            QString::fromStdString(each.reason)));
+    txtLeftOut->setPlainText(leftOut.isEmpty() ? QStringLiteral("None.") : leftOut.join('\n'));
+
+    QStringList sources{QStringLiteral("Cut-off %1: Zendaro et al. (2002).")
+                            .arg(history::kClinicalCutoff),
+                        QStringLiteral("Severity ranges of the Total (mild, moderate, severe): "
+                                       "Marrowby et al. (2020).")};
+    lblSources->setText(sources.join(QLatin1Char(' ')));
+
+    fillTotalChart(*chartTotal->chart(), administrations_);
+    fillSubscaleChart(*chartSubscales->chart(), administrations_);
+    chartTotal->setAccessibleDescription(
+        chartDescription(administrations_, scoring::kScaleCount - 1));
+    chartSubscales->setAccessibleDescription(
+        QStringLiteral("The six subscales by date; the table holds every figure."));
+    fillTable();
+    const bool any = !administrations_.empty();
+    cmdExportPng->setEnabled(any);
+    cmdExportPdf->setEnabled(any);
+    cmdExportCsv->setEnabled(any);
+}
+
+void frmHistory::fillTable() {
+    tblHistory->setRowCount(static_cast<int>(administrations_.size()));
+    const QLocale locale;
+    const auto cell = [this](int row, int column, const QString& text, const QColor& colour) {
+        auto* item = new QTableWidgetItem(text);
+        item->setTextAlignment(column < kFixedColumns ? Qt::AlignLeft | Qt::AlignVCenter
+                                                      : Qt::AlignCenter);
+        if (colour.isValid())
+            item->setForeground(colour);
+        tblHistory->setItem(row, column, item);
+    };
+    for (int row = 0; row < tblHistory->rowCount(); ++row) {
+        const history::Administration& each = administrations_[static_cast<std::size_t>(row)];
+        const QDate date(each.record.date.year, each.record.date.month, each.record.date.day);
+        cell(row, 0, locale.toString(date, dateDisplayFormat()), {});
+        cell(row, 1, QFileInfo(QString::fromStdString(records::utf8String(each.file))).fileName(),
+             {});
+        int column = kFixedColumns;
+        for (const scoring::ScaleTexts& texts : each.texts) {
+            const auto percentile = cli::percentileNumber(texts.percentile);
+            cell(row, column++, fromUtf8(texts.raw), kRawScoreColour);
+            cell(row, column++, fromUtf8(cli::zScoreNumber(texts.zScore)), kScoreColour);
+            cell(row, column++, percentile ? fromUtf8(*percentile) : QStringLiteral("N/A"),
+                 kScoreColour);
+        }
+        cell(row, column++, signedChange(each.changeFromFirst), {});
+        cell(row, column++, signedChange(each.changeFromPrevious), {});
+        cell(row, column, each.atOrAboveCutoff() ? QStringLiteral("Yes") : QStringLiteral("No"),
+             {});
+    }
+    tblHistory->resizeColumnsToContents();
+}
+
+namespace {
+
+// Asks for the file to export to; empty when cancelled.
+QString exportName(const QString& title, const QString& description, const QString& suffix,
+                   const QString& folder, const QString& identifier) {
+    records::FileDialogRequest request;
+    request.kind = records::FileDialogKind::Save;
+    request.title = title;
+    request.filterDescription = description;
+    request.filterPattern = QStringLiteral("*.") + suffix;
+    request.initialFolder = folder;
+    request.fileName = identifier.trimmed() + QStringLiteral(" history.") + suffix;
+    request.defaultSuffix = suffix;
+    request.confirmOverwrite = true;
+    return records::FileDialogs::show(request).value_or(QString());
+}
+
+void reportFailure(const QString& sentence, const QString& reason) {
+    if (!reason.isEmpty())
+        MessageBoxes::show(sentence + QStringLiteral("\r\n") + reason);
+}
+
+} // namespace
+
+void frmHistory::cmdExportPng_Click() {
+    const QString path = exportName(QStringLiteral("Export Chart as PNG"),
+                                     QStringLiteral("PNG images (*.png)"), QStringLiteral("png"),
+                                     folder_, identifier_);
+    if (!path.isEmpty())
+        reportFailure(QStringLiteral("The chart could not be exported."),
+                      exportChartsPng(path, *chartTotal, *chartSubscales));
+}
+
+void frmHistory::cmdExportPdf_Click() {
+    const QString path = exportName(QStringLiteral("Export Chart as PDF"),
+                                     QStringLiteral("PDF documents (*.pdf)"),
+                                     QStringLiteral("pdf"), folder_, identifier_);
+    if (!path.isEmpty())
+        reportFailure(QStringLiteral("The chart could not be exported."),
+                      exportChartsPdf(path, QStringLiteral("Client History: %1").arg(identifier_),
+                                      *chartTotal, *chartSubscales));
+}
+
+void frmHistory::cmdExportCsv_Click() {
+    const QString path = exportName(QStringLiteral("Export Table as CSV"),
+                                    QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"),
+                                    folder_, identifier_);
+    if (!path.isEmpty())
+        reportFailure(QStringLiteral("The table could not be exported."),
+                      exportBytes(path, historyCsv(administrations_, readGroup_)));
+}
+
+} // namespace obrix::ui

@@ -1,0 +1,90 @@
+#pragma once
+
+// frmHistory: one client's administrations over time. It reads every record file of a folder in
+// a worker thread (a long read shows a progress dialog that can cancel it), keeps the records of
+// the client, scores them with the window's own computation against the main window's group,
+// and shows them as two charts and a table; files that could not be read or scored are listed
+// with their reason. The charts export as PNG and PDF, the table as CSV.
+
+#include "history/client_history.h"
+
+#include <QFutureWatcher>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QPlainTextEdit;
+class QProgressDialog;
+class QPushButton;
+class QTableWidget;
+
+namespace obrix::ui {
+
+// NOLINTNEXTLINE(readability-identifier-naming): the program's window naming
+class frmHistory : public QWidget {
+    Q_OBJECT
+
+public:
+    // group gives the main window's comparison group whenever a read starts.
+    explicit frmHistory(std::function<scoring::ComparisonGroup()> group,
+                        QWidget* parent = nullptr);
+    ~frmHistory() override;
+
+    // Shows the history of the client with this identifier from the folder and starts reading.
+    void showClient(const QString& identifier, const QString& folder);
+
+    const QString& identifier() const { return identifier_; }
+    const QString& folder() const { return folder_; }
+    const std::vector<history::Administration>& administrations() const {
+        return administrations_;
+    }
+    bool reading() const { return watcher_.isRunning(); }
+
+    QLabel* lblHeading = nullptr;
+    QLabel* lblSummary = nullptr;
+    QChartView* chartTotal = nullptr;
+    QChartView* chartSubscales = nullptr;
+    QTableWidget* tblHistory = nullptr;
+    QLabel* lblLeftOut = nullptr;
+    QPlainTextEdit* txtLeftOut = nullptr;
+    QLabel* lblSources = nullptr;
+    QPushButton* cmdFolder = nullptr;
+    QPushButton* cmdReadAgain = nullptr;
+    QPushButton* cmdExportPng = nullptr;
+    QPushButton* cmdExportPdf = nullptr;
+    QPushButton* cmdExportCsv = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+signals:
+    void readFinished();
+
+public slots:
+    void cmdFolder_Click();
+    void cmdReadAgain_Click();
+    void cmdExportPng_Click();
+    void cmdExportPdf_Click();
+    void cmdExportCsv_Click();
+
+private:
+    void createControls();
+    void startReading();
+    void readDone();
+    void showHistory(history::History history);
+    void fillTable();
+    void stopReading();
+
+    std::function<scoring::ComparisonGroup()> group_;
+    scoring::ComparisonGroup readGroup_ = scoring::ComparisonGroup::GeneralPopulation;
+    QString identifier_;
+    QString folder_;
+    std::vector<history::Administration> administrations_;
+    QFutureWatcher<history::History> watcher_;
+    QProgressDialog* progress_ = nullptr;
+};
+
+} // namespace obrix::ui

@@ -1,0 +1,43 @@
+#include "ui/history/history_command.h"
+
+#include "records/record_commands.h"
+#include "ui/history/frmHistory.h"
+#include "ui/main_window.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace obrix::ui {
+
+HistoryCommand::HistoryCommand(frmMain& window)
+    : main_(window) {}
+
+frmHistory* HistoryCommand::window() const {
+    return history_;
+}
+
+void HistoryCommand::open() {
+    if (!history_) {
+        history_ = new frmHistory(
+            [this] {
+                return main_.OpGeneral->isChecked() ? scoring::ComparisonGroup::GeneralPopulation
+                                                    : scoring::ComparisonGroup::Ocd;
+            },
+            &main_);
+    }
+    history_->show();
+    history_->raise();
+    history_->activateWindow();
+    const QString& file = main_.recordCommands().recordFile();
+    if (file.isEmpty()) {
+        // No file of its own yet: the folder chosen earlier, or one the user picks now.
+        history_->showClient(main_.txtName->text(), history_->folder());
+        if (history_->folder().isEmpty())
+            history_->cmdFolder_Click();
+        return;
+    }
+    history_->showClient(main_.txtName->text(), QFileInfo(file).absolutePath());
+}
+
+} // namespace obrix::ui
