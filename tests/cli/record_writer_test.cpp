@@ -21,7 +21,8 @@ ScoredRecord scored(std::string file, std::string identifier, std::string date,
     obrix::scoring::NormalDistributionSource statistics;
     const auto result = obrix::scoring::calculate(items, group, statistics, separator);
     EXPECT_TRUE(result.complete());
-    return {std::move(file), std::move(identifier), std::move(date), group, result.texts};
+    return {std::move(file), std::move(identifier), std::move(date), group, result.texts,
+            std::nullopt};
 }
 
 // All items 2 against the general population: every percentile present.

@@ -108,7 +108,7 @@ QLineSeries* scoreSeries(const std::vector<history::Administration>& list, std::
     series->setName(scaleName(scale));
     series->setColor(colour);
     series->setPointsVisible(true);
-    series->setMarkerSize(7);
+    series->setMarkerSize(5);
     for (const history::Administration& administration : list)
         series->append(static_cast<double>(chartTime(administration.record.date)),
                        administration.raw[scale]);
@@ -122,12 +122,12 @@ qint64 chartTime(const records::CalendarDate& date) {
 }
 
 QString cutoffName() {
-    return QStringLiteral("Clinical cut-off %1 (Zendaro et al. (2002))")
+    return QStringLiteral("Cut-off %1 (Zendaro et al. 2002)")
         .arg(history::kClinicalCutoff);
 }
 
 QString severityBandName(const history::SeverityBand& band) {
-    return QStringLiteral("%1 %2\u2013%3 (Marrowby et al. (2020))")
+    return QStringLiteral("%1 %2\u2013%3")
         .arg(QString::fromUtf8(band.name.data(), static_cast<qsizetype>(band.name.size())))
         .arg(band.lowest)
         .arg(band.highest);
@@ -135,7 +135,7 @@ QString severityBandName(const history::SeverityBand& band) {
 
 void fillTotalChart(QChart& chart, const std::vector<history::Administration>& administrations) {
     clear(chart);
-    setUp(chart, QStringLiteral("Total raw score"));
+    setUp(chart, QStringLiteral("Total raw score (severity ranges: Marrowby et al. 2020)"));
     const auto [time, score] = addAxes(chart, administrations, 72, 7);
     const auto [from, to] = timeRange(administrations);
 
@@ -169,6 +169,7 @@ void fillSubscaleChart(QChart& chart,
                        const std::vector<history::Administration>& administrations) {
     clear(chart);
     setUp(chart, QStringLiteral("Subscale raw scores"));
+    chart.legend()->setAlignment(Qt::AlignRight);
     const auto [time, score] = addAxes(chart, administrations, 12, 7);
     for (std::size_t s = 0; s + 1 < scoring::kScaleCount; ++s)
         attach(chart, scoreSeries(administrations, s, kSubscaleColours[s]), time, score);
