@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QLegend>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -118,7 +119,7 @@ frmHistory::frmHistory(std::function<scoring::ComparisonGroup()> group, QWidget*
     setFont(windowFont());
     createControls();
     connect(&watcher_, &QFutureWatcher<history::History>::finished, this, &frmHistory::readDone);
-    resize(1100, 820);
+    resize(1240, 860);
 }
 
 frmHistory::~frmHistory() {
@@ -140,6 +141,9 @@ void frmHistory::createControls() {
     chartTotal = chartView(this, "chartTotal", QStringLiteral("Chart of the Total raw score"));
     chartSubscales =
         chartView(this, "chartSubscales", QStringLiteral("Chart of the subscale raw scores"));
+    // Set before any series: moving the legend later leaves stale point markers behind.
+    chartTotal->chart()->legend()->setAlignment(Qt::AlignBottom);
+    chartSubscales->chart()->legend()->setAlignment(Qt::AlignRight);
 
     tblHistory = new QTableWidget(0, kColumnCount, this);
     tblHistory->setObjectName(QStringLiteral("tblHistory"));
@@ -176,8 +180,8 @@ void frmHistory::createControls() {
     cmdClose = button(this, "cmdClose", QStringLiteral("&Close"));
 
     auto* charts = new QHBoxLayout;
-    charts->addWidget(chartTotal, 3);
-    charts->addWidget(chartSubscales, 2);
+    charts->addWidget(chartTotal, 4);
+    charts->addWidget(chartSubscales, 3);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* each : {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv})
         buttons->addWidget(each);

@@ -60,20 +60,19 @@ void setUp(QChart& chart, const QString& title) {
     chart.setTitle(title);
     chart.setTitleFont(font);
     chart.legend()->setFont(windowFont());
-    chart.legend()->setAlignment(Qt::AlignBottom);
     chart.setAnimationOptions(QChart::NoAnimation);
 }
 
 // A time axis and a value axis from 0 to top, attached to the chart.
 std::pair<QDateTimeAxis*, QValueAxis*> addAxes(QChart& chart,
                                                const std::vector<history::Administration>& list,
-                                               int top, int ticks) {
+                                               int top, int ticks, int timeTicks) {
     auto* time = new QDateTimeAxis;
     time->setFormat(dateDisplayFormat());
     time->setTitleText(QStringLiteral("Date of test"));
     time->setTitleFont(windowFont());
     time->setLabelsFont(windowFont());
-    time->setTickCount(5);
+    time->setTickCount(timeTicks);
     const auto [from, to] = timeRange(list);
     time->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(to));
     auto* score = new QValueAxis;
@@ -107,8 +106,8 @@ QLineSeries* scoreSeries(const std::vector<history::Administration>& list, std::
     auto* series = new QLineSeries;
     series->setName(scaleName(scale));
     series->setColor(colour);
-    series->setPointsVisible(true);
     series->setMarkerSize(5);
+    series->setPointsVisible(true);
     for (const history::Administration& administration : list)
         series->append(static_cast<double>(chartTime(administration.record.date)),
                        administration.raw[scale]);
@@ -136,7 +135,7 @@ QString severityBandName(const history::SeverityBand& band) {
 void fillTotalChart(QChart& chart, const std::vector<history::Administration>& administrations) {
     clear(chart);
     setUp(chart, QStringLiteral("Total raw score (severity ranges: Marrowby et al. 2020)"));
-    const auto [time, score] = addAxes(chart, administrations, 72, 7);
+    const auto [time, score] = addAxes(chart, administrations, 72, 7, 5);
     const auto [from, to] = timeRange(administrations);
 
     // Scores are whole numbers, so each range is drawn to the half-point between its figures.
@@ -169,8 +168,7 @@ void fillSubscaleChart(QChart& chart,
                        const std::vector<history::Administration>& administrations) {
     clear(chart);
     setUp(chart, QStringLiteral("Subscale raw scores"));
-    chart.legend()->setAlignment(Qt::AlignRight);
-    const auto [time, score] = addAxes(chart, administrations, 12, 7);
+    const auto [time, score] = addAxes(chart, administrations, 12, 7, 3);
     for (std::size_t s = 0; s + 1 < scoring::kScaleCount; ++s)
         attach(chart, scoreSeries(administrations, s, kSubscaleColours[s]), time, score);
 }
