@@ -1,17 +1,15 @@
 #include "ui/history/frmHistory.h"
 
-#include "cli/bare_numbers.h"
 #include "records/file_dialog.h"
 #include "records/utf8_path.h"
-#include "ui/date_display.h"
 #include "ui/history/history_charts.h"
 #include "ui/history/history_export.h"
+#include "ui/history/history_table_model.h"
 #include "ui/message_box.h"
 #include "ui/window_fonts.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -25,7 +23,7 @@
 #include <QPromise>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <QtConcurrentRun>
 
@@ -35,44 +33,13 @@ namespace obrix::ui {
 
 namespace {
 
-// The main window's colours for raw scores and for z-scores and percentiles.
-const QColor kRawScoreColour(255, 0, 0);
-const QColor kScoreColour(0, 0, 255);
-
 // A read that takes longer than this shows its progress.
 constexpr int kProgressDelayMs = 400;
-
-constexpr int kFixedColumns = 2; // date, file
-constexpr int kColumnsPerScale = 3;
-constexpr int kColumnCount = kFixedColumns + kColumnsPerScale * scoring::kScaleCount + 3;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString groupCaption(scoring::ComparisonGroup group) {
     return group == scoring::ComparisonGroup::GeneralPopulation
                ? QStringLiteral("General Population Sample")
                : QStringLiteral("OCD Population Sample");
-}
-
-QString signedChange(const std::optional<int>& change) {
-    if (!change)
-        return {};
-    return *change > 0 ? QStringLiteral("+%1").arg(*change) : QString::number(*change);
-}
-
-QStringList columnHeadings() {
-    QStringList headings{QStringLiteral("Date of Test"), QStringLiteral("File")};
-    for (const scoring::ScaleInfo& scale : scoring::scaleTable()) {
-        const QString name = fromUtf8(scale.name);
-        headings << name + QStringLiteral(" raw score") << name + QStringLiteral(" z-score")
-                 << name + QStringLiteral(" percentile");
-    }
-    headings << QStringLiteral("Total change from first")
-             << QStringLiteral("Total change from previous")
-             << QStringLiteral("Total at or above %1").arg(history::kClinicalCutoff);
-    return headings;
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
@@ -145,13 +112,14 @@ void frmHistory::createControls() {
     chartTotal->chart()->legend()->setAlignment(Qt::AlignBottom);
     chartSubscales->chart()->legend()->setAlignment(Qt::AlignRight);
 
-    tblHistory = new QTableWidget(0, kColumnCount, this);
+    table_ = new HistoryTableModel(this);
+    tblHistory = new QTableView(this);
+    tblHistory->setModel(table_);
     tblHistory->setObjectName(QStringLiteral("tblHistory"));
     tblHistory->setAccessibleName(QStringLiteral("Administrations"));
     tblHistory->setAccessibleDescription(
         QStringLiteral("One row per administration in date order: the date, the file, the raw "
                        "score, z-score and percentile of each scale, and the Total's changes."));
-    tblHistory->setHorizontalHeaderLabels(columnHeadings());
     tblHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHistory->verticalHeader()->setVisible(false);
@@ -299,6 +267,7 @@ void frmHistory::readDone() {
 }
 
 void frmHistory::showHistory(history::History read) {
+    table_->setAdministrations(nullptr);
     administrations_ = std::move(read.administrations);
     const QString client =
         identifier_.trimmed().isEmpty() ? QStringLiteral("(no name)") : identifier_.trimmed();
@@ -339,44 +308,12 @@ void frmHistory::showHistory(history::History read) {
         chartDescription(administrations_, scoring::kScaleCount - 1));
     chartSubscales->setAccessibleDescription(
         QStringLiteral("The six subscales by date; the table holds every figure."));
-    fillTable();
+    table_->setAdministrations(&administrations_);
+    tblHistory->resizeColumnsToContents();
     const bool any = !administrations_.empty();
     cmdExportPng->setEnabled(any);
     cmdExportPdf->setEnabled(any);
     cmdExportCsv->setEnabled(any);
-}
-
-void frmHistory::fillTable() {
-    tblHistory->setRowCount(static_cast<int>(administrations_.size()));
-    const QLocale locale;
-    const auto cell = [this](int row, int column, const QString& text, const QColor& colour) {
-        auto* item = new QTableWidgetItem(text);
-        item->setTextAlignment(column < kFixedColumns ? Qt::AlignLeft | Qt::AlignVCenter
-                                                      : Qt::AlignCenter);
-        if (colour.isValid())
-            item->setForeground(colour);
-        tblHistory->setItem(row, column, item);
-    };
-    for (int row = 0; row < tblHistory->rowCount(); ++row) {
-        const history::Administration& each = administrations_[static_cast<std::size_t>(row)];
-        const QDate date(each.record.date.year, each.record.date.month, each.record.date.day);
-        cell(row, 0, locale.toString(date, dateDisplayFormat()), {});
-        cell(row, 1, QFileInfo(QString::fromStdString(records::utf8String(each.file))).fileName(),
-             {});
-        int column = kFixedColumns;
-        for (const scoring::ScaleTexts& texts : each.texts) {
-            const auto percentile = cli::percentileNumber(texts.percentile);
-            cell(row, column++, fromUtf8(texts.raw), kRawScoreColour);
-            cell(row, column++, fromUtf8(cli::zScoreNumber(texts.zScore)), kScoreColour);
-            cell(row, column++, percentile ? fromUtf8(*percentile) : QStringLiteral("N/A"),
-                 kScoreColour);
-        }
-        cell(row, column++, signedChange(each.changeFromFirst), {});
-        cell(row, column++, signedChange(each.changeFromPrevious), {});
-        cell(row, column, each.atOrAboveCutoff() ? QStringLiteral("Yes") : QStringLiteral("No"),
-             {});
-    }
-    tblHistory->resizeColumnsToContents();
 }
 
 namespace {

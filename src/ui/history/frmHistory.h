@@ -21,9 +21,11 @@ class QLabel;
 class QPlainTextEdit;
 class QProgressDialog;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace obrix::ui {
+
+class HistoryTableModel;
 
 // NOLINTNEXTLINE(readability-identifier-naming): the program's window naming
 class frmHistory : public QWidget {
@@ -49,7 +51,7 @@ public:
     QLabel* lblSummary = nullptr;
     QChartView* chartTotal = nullptr;
     QChartView* chartSubscales = nullptr;
-    QTableWidget* tblHistory = nullptr;
+    QTableView* tblHistory = nullptr;
     QLabel* lblLeftOut = nullptr;
     QPlainTextEdit* txtLeftOut = nullptr;
     QLabel* lblSources = nullptr;
@@ -75,7 +77,6 @@ private:
     void startReading();
     void readDone();
     void showHistory(history::History history);
-    void fillTable();
     void stopReading();
 
     std::function<scoring::ComparisonGroup()> group_;
@@ -85,6 +86,7 @@ private:
     std::vector<history::Administration> administrations_;
     QFutureWatcher<history::History> watcher_;
     QProgressDialog* progress_ = nullptr;
+    HistoryTableModel* table_ = nullptr;
 };
 
 } // namespace obrix::ui

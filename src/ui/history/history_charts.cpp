@@ -21,6 +21,10 @@ namespace {
 
 constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
 
+// Beyond these many administrations, point labels and then markers would only cover each other.
+constexpr std::size_t kMostLabelledPoints = 40;
+constexpr std::size_t kMostMarkedPoints = 200;
+
 // The main window's colours: navy for the Total (its warning), red for the cut-off (its raw
 // scores), and light tints for the severity ranges so the points stay readable over them.
 const QColor kTotalColour(0, 0, 128);
@@ -107,7 +111,7 @@ QLineSeries* scoreSeries(const std::vector<history::Administration>& list, std::
     series->setName(scaleName(scale));
     series->setColor(colour);
     series->setMarkerSize(5);
-    series->setPointsVisible(true);
+    series->setPointsVisible(list.size() <= kMostMarkedPoints);
     for (const history::Administration& administration : list)
         series->append(static_cast<double>(chartTime(administration.record.date)),
                        administration.raw[scale]);
@@ -157,7 +161,7 @@ void fillTotalChart(QChart& chart, const std::vector<history::Administration>& a
 
     QLineSeries* total = scoreSeries(administrations, scoring::kScaleCount - 1, kTotalColour);
     total->setPen(QPen(kTotalColour, 2));
-    total->setPointLabelsVisible(true);
+    total->setPointLabelsVisible(administrations.size() <= kMostLabelledPoints);
     total->setPointLabelsFormat(QStringLiteral("@yPoint"));
     total->setPointLabelsFont(windowFont());
     total->setPointLabelsClipping(false);

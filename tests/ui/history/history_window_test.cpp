@@ -12,7 +12,7 @@
 #include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,22 +63,26 @@ void HistoryWindowTest::chartPointsAreTheTablesDatesAndTotals() {
     readFolder(window);
     QLineSeries* total = ui::seriesNamed(*window.chartTotal->chart(), QStringLiteral("Total"));
     QVERIFY(total);
-    QTableWidget* table = window.tblHistory;
+    const QAbstractItemModel* table = window.tblHistory->model();
+    const auto cell = [table](int row, int column) {
+        return table->index(row, column).data().toString();
+    };
     QCOMPARE(table->rowCount(), 3);
     QCOMPARE(total->count(), table->rowCount());
     const int totalColumn = 2 + 3 * 6;
-    QCOMPARE(table->horizontalHeaderItem(totalColumn)->text(), QStringLiteral("Total raw score"));
+    QCOMPARE(table->headerData(totalColumn, Qt::Horizontal).toString(),
+             QStringLiteral("Total raw score"));
     for (int row = 0; row < table->rowCount(); ++row) {
         const auto& administration = window.administrations()[static_cast<std::size_t>(row)];
-        QCOMPARE(table->item(row, 1)->text(),
+        QCOMPARE(cell(row, 1),
                  QString::fromStdString(administration.file.filename().string()));
         QCOMPARE(total->at(row).x(),
                  static_cast<double>(ui::chartTime(administration.record.date)));
-        QCOMPARE(QString::number(total->at(row).y()), table->item(row, totalColumn)->text());
+        QCOMPARE(QString::number(total->at(row).y()), cell(row, totalColumn));
     }
     // Same-day records in file-name order; the bad file is named with its reason.
-    QCOMPARE(table->item(1, 1)->text(), QStringLiteral("a.oci"));
-    QCOMPARE(table->item(2, 1)->text(), QStringLiteral("c.oci"));
+    QCOMPARE(cell(1, 1), QStringLiteral("a.oci"));
+    QCOMPARE(cell(2, 1), QStringLiteral("c.oci"));
     QVERIFY(window.txtLeftOut->toPlainText().contains(QStringLiteral("e.oci: ")));
 }
 
