@@ -112,10 +112,19 @@ QLineSeries* scoreSeries(const std::vector<history::Administration>& list, std::
     series->setColor(colour);
     series->setMarkerSize(5);
     series->setPointsVisible(list.size() <= kMostMarkedPoints);
-    for (const history::Administration& administration : list)
-        series->append(static_cast<double>(chartTime(administration.record.date)),
-                       administration.raw[scale]);
     return series;
+}
+
+// The points go in with one replace after the series has its axes: the chart lays a series out
+// again on every attachment, which for thousands of points is what takes the time.
+void setPoints(QLineSeries& series, const std::vector<history::Administration>& list,
+               std::size_t scale) {
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(list.size()));
+    for (const history::Administration& administration : list)
+        points.append(QPointF(static_cast<double>(chartTime(administration.record.date)),
+                              administration.raw[scale]));
+    series.replace(points);
 }
 
 } // namespace
@@ -166,6 +175,7 @@ void fillTotalChart(QChart& chart, const std::vector<history::Administration>& a
     total->setPointLabelsFont(windowFont());
     total->setPointLabelsClipping(false);
     attach(chart, total, time, score);
+    setPoints(*total, administrations, scoring::kScaleCount - 1);
 }
 
 void fillSubscaleChart(QChart& chart,
@@ -173,8 +183,11 @@ void fillSubscaleChart(QChart& chart,
     clear(chart);
     setUp(chart, QStringLiteral("Subscale raw scores"));
     const auto [time, score] = addAxes(chart, administrations, 12, 7, 3);
-    for (std::size_t s = 0; s + 1 < scoring::kScaleCount; ++s)
-        attach(chart, scoreSeries(administrations, s, kSubscaleColours[s]), time, score);
+    for (std::size_t s = 0; s + 1 < scoring::kScaleCount; ++s) {
+        QLineSeries* series = scoreSeries(administrations, s, kSubscaleColours[s]);
+        attach(chart, series, time, score);
+        setPoints(*series, administrations, s);
+    }
 }
 
 QLineSeries* seriesNamed(const QChart& chart, const QString& name) {
