@@ -20,13 +20,14 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
-#include <QPromise>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrentRun>
 
+#include <memory>
 #include <utility>
 
 namespace obrix::ui {
@@ -35,6 +36,7 @@ namespace {
 
 // A read that takes longer than this shows its progress.
 constexpr int kProgressDelayMs = 400;
+constexpr int kProgressUpdateMs = 100;
 
 QString groupCaption(scoring::ComparisonGroup group) {
     return group == scoring::ComparisonGroup::GeneralPopulation
@@ -60,19 +62,19 @@ QChartView* chartView(QWidget* parent, const char* name, const QString& accessib
     return view;
 }
 
-void readInWorker(QPromise<history::History>& promise, history::HistoryRequest request) {
-    request.progress = [&promise](std::size_t done, std::size_t total) {
-        if (done == 0)
-            promise.setProgressRange(0, static_cast<int>(total));
-        promise.setProgressValue(static_cast<int>(done));
-        return !promise.isCanceled();
+history::History readInWorker(history::HistoryRequest request,
+                              std::shared_ptr<ReadProgress> progress) {
+    request.progress = [progress](std::size_t done, std::size_t total) {
+        progress->total = total;
+        progress->done = done;
+        return !progress->stop;
     };
     try {
-        promise.addResult(history::readHistory(request));
+        return history::readHistory(request);
     } catch (const std::filesystem::filesystem_error& error) {
         history::History failed;
         failed.leftOut.push_back({request.folder, error.code().message()});
-        promise.addResult(std::move(failed));
+        return failed;
     }
 }
 
@@ -212,7 +214,7 @@ void frmHistory::cmdFolder_Click() {
 
 void frmHistory::stopReading() {
     if (watcher_.isRunning()) {
-        watcher_.cancel();
+        readProgress_->stop = true;
         watcher_.waitForFinished();
     }
 }
@@ -235,34 +237,46 @@ void frmHistory::startReading() {
         progress_ = new QProgressDialog(QStringLiteral("Reading the client's records..."),
                                         QStringLiteral("Cancel"), 0, 0, this);
         progress_->setWindowTitle(QStringLiteral("Obrix"));
-        progress_->setWindowModality(Qt::WindowModal);
+        // Not modal: a modal progress dialog runs the event loop inside every update, and the
+        // end of the read could then be handled in the middle of starting it.
+        progress_->setWindowModality(Qt::NonModal);
         progress_->setMinimumDuration(kProgressDelayMs);
         progress_->setAutoReset(false);
-        progress_->setAutoClose(false);
-        connect(progress_, &QProgressDialog::canceled, &watcher_,
-                &QFutureWatcher<history::History>::cancel);
-        connect(&watcher_, &QFutureWatcher<history::History>::progressRangeChanged, progress_,
-                &QProgressDialog::setRange);
-        connect(&watcher_, &QFutureWatcher<history::History>::progressValueChanged, progress_,
-                &QProgressDialog::setValue);
+        progress_->setAutoClose(true);
+        connect(progress_, &QProgressDialog::canceled, this, [this] {
+            if (watcher_.isRunning())
+                readProgress_->stop = true;
+        });
+        // The worker counts; the dialog is brought up to date a few times a second.
+        progressTimer_ = new QTimer(this);
+        progressTimer_->setInterval(kProgressUpdateMs);
+        connect(progressTimer_, &QTimer::timeout, this, [this] {
+            progress_->setMaximum(static_cast<int>(readProgress_->total.load()));
+            progress_->setValue(static_cast<int>(readProgress_->done.load()));
+        });
     }
     progress_->reset();
     progress_->setRange(0, 0);
     // setValue starts the dialog's delay; it appears only if the read is still going then.
     progress_->setValue(0);
-    watcher_.setFuture(QtConcurrent::run(readInWorker, std::move(request)));
+    setCommandsEnabled(false);
+    readProgress_ = std::make_shared<ReadProgress>();
+    progressTimer_->start();
+    watcher_.setFuture(QtConcurrent::run(readInWorker, std::move(request), readProgress_));
+}
+
+void frmHistory::setCommandsEnabled(bool enabled) {
+    for (QPushButton* command : {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv})
+        command->setEnabled(enabled);
 }
 
 void frmHistory::readDone() {
+    progressTimer_->stop();
+    history::History read = watcher_.future().takeResult();
     if (progress_)
         progress_->reset();
-    if (watcher_.isCanceled() || watcher_.future().resultCount() == 0) {
-        history::History cancelled;
-        cancelled.cancelled = true;
-        showHistory(std::move(cancelled));
-    } else {
-        showHistory(watcher_.future().takeResult());
-    }
+    setCommandsEnabled(true);
+    showHistory(std::move(read));
     emit readFinished();
 }
 

@@ -12,7 +12,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QChart;
@@ -22,10 +24,18 @@ class QPlainTextEdit;
 class QProgressDialog;
 class QPushButton;
 class QTableView;
+class QTimer;
 
 namespace obrix::ui {
 
 class HistoryTableModel;
+
+// Shared by the window and its worker: how far the read is, and whether it should stop.
+struct ReadProgress {
+    std::atomic<std::size_t> done{0};
+    std::atomic<std::size_t> total{0};
+    std::atomic<bool> stop{false};
+};
 
 // NOLINTNEXTLINE(readability-identifier-naming): the program's window naming
 class frmHistory : public QWidget {
@@ -78,6 +88,7 @@ private:
     void readDone();
     void showHistory(history::History history);
     void stopReading();
+    void setCommandsEnabled(bool enabled);
 
     std::function<scoring::ComparisonGroup()> group_;
     scoring::ComparisonGroup readGroup_ = scoring::ComparisonGroup::GeneralPopulation;
@@ -87,6 +98,8 @@ private:
     QFutureWatcher<history::History> watcher_;
     QProgressDialog* progress_ = nullptr;
     HistoryTableModel* table_ = nullptr;
+    QTimer* progressTimer_ = nullptr;
+    std::shared_ptr<ReadProgress> readProgress_;
 };
 
 } // namespace obrix::ui

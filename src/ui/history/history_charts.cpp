@@ -43,7 +43,8 @@ QString scaleName(std::size_t index) {
 // The time range shown: the administrations' dates with a margin, at least a day either side.
 std::pair<qint64, qint64> timeRange(const std::vector<history::Administration>& administrations) {
     if (administrations.empty()) {
-        const qint64 today = QDate::currentDate().startOfDay().toMSecsSinceEpoch();
+        const QDate now = QDate::currentDate();
+        const qint64 today = chartTime({now.year(), now.month(), now.day()});
         return {today - 30 * kDayMs, today + kDayMs};
     }
     const qint64 first = chartTime(administrations.front().record.date);
@@ -130,7 +131,13 @@ void setPoints(QLineSeries& series, const std::vector<history::Administration>& 
 } // namespace
 
 qint64 chartTime(const records::CalendarDate& date) {
-    return QDate(date.year, date.month, date.day).startOfDay().toMSecsSinceEpoch();
+    // Local noon, with the zone's offset taken once: asking the time zone for every point is
+    // what makes thousands of points slow, and noon stays on its day whatever a summer-time
+    // change does to the offset.
+    static const qint64 offsetMs = QDateTime::currentDateTime().offsetFromUtc() * 1000LL;
+    constexpr qint64 kUnixEpochJulianDay = 2440588;
+    return (QDate(date.year, date.month, date.day).toJulianDay() - kUnixEpochJulianDay) * kDayMs +
+           kDayMs / 2 - offsetMs;
 }
 
 QString cutoffName() {

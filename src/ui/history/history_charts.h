@@ -30,7 +30,7 @@ QString chartDescription(const std::vector<history::Administration>& administrat
                          std::size_t scaleIndex);
 
 // The date of an administration as the chart's axis counts it: milliseconds since the epoch at
-// local midnight.
+// local noon.
 qint64 chartTime(const records::CalendarDate& date);
 
 // The legend names of the reference lines.
