@@ -10,6 +10,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -210,6 +211,12 @@ void frmHistory::cmdFolder_Click() {
         return;
     folder_ = QFileInfo(*chosen).absolutePath();
     startReading();
+}
+
+void frmHistory::closeEvent(QCloseEvent* event) {
+    if (watcher_.isRunning())
+        readProgress_->stop = true;
+    QWidget::closeEvent(event);
 }
 
 void frmHistory::stopReading() {

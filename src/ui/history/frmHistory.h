@@ -82,6 +82,10 @@ public slots:
     void cmdExportPdf_Click();
     void cmdExportCsv_Click();
 
+protected:
+    // Closing the window stops a read that is still going.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createControls();
     void startReading();
