@@ -163,7 +163,12 @@ void fillTotalChart(QChart& chart, const std::vector<history::Administration>& a
         const history::SeverityBand& band = history::kSeverityBands[b];
         const double lower = band.lowest == 0 ? 0.0 : band.lowest - 0.5;
         const double upper = band.highest == 72 ? 72.0 : band.highest + 0.5;
-        auto* area = new QAreaSeries(level(upper, from, to), level(lower, from, to));
+        QLineSeries* top = level(upper, from, to);
+        QLineSeries* bottom = level(lower, from, to);
+        auto* area = new QAreaSeries(top, bottom);
+        // An area series does not own its edges.
+        top->setParent(area);
+        bottom->setParent(area);
         area->setName(severityBandName(band));
         area->setColor(kBandColours[b]);
         area->setBorderColor(Qt::transparent);
