@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
             mapped = now_ms() - start;
         free(event);
     }
-    usleep((useconds_t)settle_ms * 1000);
+    const struct timespec settle = {settle_ms / 1000, (settle_ms % 1000) * 1000000L};
+    nanosleep(&settle, NULL);
     printf("%.1f %ld\n", mapped, resident_kb(child));
     kill(child, SIGTERM);
     waitpid(child, NULL, 0);

@@ -43,18 +43,19 @@ std::string execArgument(std::string_view program) {
     return quoted + '"';
 }
 
-// Full path of the executable file an application starts; "" when it is not one.
+// Full path of the executable file an application starts; "" when it is not one. TryExec names
+// it plainly; else it is the first word of the command line.
 std::string programOf(GAppInfo* app) {
+    g_autofree char* tryExec =
+        G_IS_DESKTOP_APP_INFO(app)
+            ? g_desktop_app_info_get_string(G_DESKTOP_APP_INFO(app), "TryExec")
+            : nullptr;
     const char* commandLine = g_app_info_get_commandline(app);
     int argc = 0;
     g_auto(GStrv) argv = nullptr;
-    if (!commandLine || !g_shell_parse_argv(commandLine, &argc, &argv, nullptr))
+    if (!tryExec && (!commandLine || !g_shell_parse_argv(commandLine, &argc, &argv, nullptr)))
         return {};
-    std::string program = argv[0];
-    for (std::size_t at = program.find("%%"); at != std::string::npos;
-         at = program.find("%%", at + 1))
-        program.erase(at, 1);
-    g_autofree char* found = g_find_program_in_path(program.c_str());
+    g_autofree char* found = g_find_program_in_path(tryExec ? tryExec : argv[0]);
     return text(found);
 }
 
@@ -82,12 +83,18 @@ GAppInfo* desktopEntryFor(const FileTypeRegistration& registration, bool& wrote)
     g_autoptr(GKeyFile) entry = g_key_file_new();
     const char* group = G_KEY_FILE_DESKTOP_GROUP;
     const std::string name(registration.description);
-    const std::string exec = execArgument(registration.program) + " %f";
+    // GIO checks the first word of Exec before it undoes doubled % signs: a program whose path
+    // holds one is started through env. TryExec names it plainly for every lookup.
+    const bool percent = registration.program.find('%') != std::string::npos;
+    const std::string exec =
+        (percent ? "env " : "") + execArgument(registration.program) + " %f";
     const char* mimeTypes[] = {kRecordMimeType, nullptr};
     const char* categories[] = {"Science", "MedicalSoftware", nullptr};
     g_key_file_set_string(entry, group, G_KEY_FILE_DESKTOP_KEY_TYPE, "Application");
     g_key_file_set_string(entry, group, G_KEY_FILE_DESKTOP_KEY_NAME, name.c_str());
     g_key_file_set_string(entry, group, G_KEY_FILE_DESKTOP_KEY_EXEC, exec.c_str());
+    g_key_file_set_string(entry, group, G_KEY_FILE_DESKTOP_KEY_TRY_EXEC,
+                          registration.program.c_str());
     g_key_file_set_string(entry, group, G_KEY_FILE_DESKTOP_KEY_ICON, registration.icon.c_str());
     g_key_file_set_string_list(entry, group, G_KEY_FILE_DESKTOP_KEY_MIME_TYPE, mimeTypes, 1);
     g_key_file_set_boolean(entry, group, G_KEY_FILE_DESKTOP_KEY_TERMINAL, FALSE);
