@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Start-up cost of Obrix against a bare Qt Widgets window built the same way: time from exec to
 # the first window mapped, and resident memory once started, as medians of N runs each, taken
-# side by side (alternating) in one Xvfb display.
-#   bash scripts/measure-startup.sh [BUILD_DIR] [N]
+# side by side (in turns) in one Xvfb display. Further Obrix executables (an older build, say)
+# take their turns in the same runs, so that all face the same machine load.
+#   bash scripts/measure-startup.sh [BUILD_DIR] [N] [OTHER_OBRIX...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 runs=${2:-15}
+shift $(($# < 2 ? $# : 2))
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -23,21 +25,25 @@ export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/
     XDG_CACHE_HOME="$work/home/cache" XDG_RUNTIME_DIR="$work/home/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
+# Each sample: program, milliseconds to the first map, resident kilobytes 2.5 s after start.
 xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
-    timer=$1 bare=$2 obrix=$3 runs=$4
-    "$timer" 2500 "$bare" >/dev/null; "$timer" 2500 "$obrix" >/dev/null   # warm-up
+    timer=$1 runs=$2; shift 2
+    for program; do "$timer" 2500 "$program" >/dev/null; done   # warm-up
     for i in $(seq "$runs"); do
-        echo "bare $("$timer" 2500 "$bare")"
-        echo "obrix $("$timer" 2500 "$obrix")"
-    done' _ "$work/map_timer" "$work/yardstick/bare_window" "$build/bin/Obrix" "$runs" \
+        for program; do echo "$program $("$timer" 2500 "$program")"; done
+    done' _ "$work/map_timer" "$runs" "$work/yardstick/bare_window" "$build/bin/Obrix" "$@" \
     >"$work/samples"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-for what in bare obrix; do
-    eval "${what}_ms=$(awk -v w=$what '$1 == w { print $2 }' "$work/samples" | median)"
-    eval "${what}_kb=$(awk -v w=$what '$1 == w { print $3 }' "$work/samples" | median)"
-done
 printf 'runs: %d each\n' "$runs"
-awk -v bm="$bare_ms" -v om="$obrix_ms" -v bk="$bare_kb" -v ok="$obrix_kb" 'BEGIN {
-    printf "exec to mapped: bare %.1f ms, Obrix %.1f ms, ratio %.2f\n", bm, om, om / bm
-    printf "resident memory: bare %d kB, Obrix %d kB, ratio %.2f\n", bk, ok, ok / bk }'
+bare="$work/yardstick/bare_window"
+bare_ms=$(awk -v p="$bare" '$1 == p { print $2 }' "$work/samples" | median)
+bare_kb=$(awk -v p="$bare" '$1 == p { print $3 }' "$work/samples" | median)
+printf 'bare Qt window: %.1f ms to mapped, %d kB resident\n' "$bare_ms" "$bare_kb"
+for program in "$build/bin/Obrix" "$@"; do
+    ms=$(awk -v p="$program" '$1 == p { print $2 }' "$work/samples" | median)
+    kb=$(awk -v p="$program" '$1 == p { print $3 }' "$work/samples" | median)
+    awk -v p="$program" -v ms="$ms" -v kb="$kb" -v bms="$bare_ms" -v bkb="$bare_kb" 'BEGIN {
+        printf "%s: %.1f ms to mapped (ratio %.2f), %d kB resident (ratio %.2f)\n",
+            p, ms, ms / bms, kb, kb / bkb }'
+done
