@@ -7,7 +7,6 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
-#include <cstring>
 #include <string_view>
 
 namespace obrix::association {
@@ -68,8 +67,8 @@ bool writeIfChanged(const std::string& path, const std::string& content) {
         return false;
     g_autofree char* folder = g_path_get_dirname(path.c_str());
     g_mkdir_with_parents(folder, 0700);
-    return g_file_set_contents(path.c_str(), content.c_str(),
-                               static_cast<gssize>(content.size()), nullptr);
+    return g_file_set_contents(path.c_str(), content.c_str(), static_cast<gssize>(content.size()),
+                               nullptr);
 }
 
 // The desktop entry that opens files with the program: the installed one when it starts this
@@ -86,8 +85,7 @@ GAppInfo* desktopEntryFor(const FileTypeRegistration& registration, bool& wrote)
     // GIO checks the first word of Exec before it undoes doubled % signs: a program whose path
     // holds one is started through env. TryExec names it plainly for every lookup.
     const bool percent = registration.program.find('%') != std::string::npos;
-    const std::string exec =
-        (percent ? "env " : "") + execArgument(registration.program) + " %f";
+    const std::string exec = (percent ? "env " : "") + execArgument(registration.program) + " %f";
     const char* mimeTypes[] = {kRecordMimeType, nullptr};
     const char* categories[] = {"Science", "MedicalSoftware", nullptr};
     g_key_file_set_string(entry, group, G_KEY_FILE_DESKTOP_KEY_TYPE, "Application");
@@ -114,8 +112,7 @@ void startDetached(const char* program, const std::string& argument) {
     const char* argv[] = {program, argument.c_str(), nullptr};
     g_spawn_async("/", const_cast<char**>(argv), nullptr,
                   static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_STDIN_FROM_DEV_NULL |
-                                           G_SPAWN_STDOUT_TO_DEV_NULL |
-                                           G_SPAWN_STDERR_TO_DEV_NULL),
+                                           G_SPAWN_STDOUT_TO_DEV_NULL | G_SPAWN_STDERR_TO_DEV_NULL),
                   nullptr, nullptr, nullptr, nullptr);
 }
 
@@ -137,15 +134,15 @@ std::string GioBackend::associatedProgram(std::string_view extension) {
     return app ? programOf(app) : std::string();
 }
 
-void GioBackend::installMimePackage() {
+void GioBackend::installMimePackage(std::string_view extension) {
     // Known already: installed with the program, or for the user at an earlier start.
-    if (contentTypeOf("~.oci") == kRecordMimeType)
+    if (contentTypeOf("~" + std::string(extension)) == kRecordMimeType)
         return;
     wroteMimePackage_ = writeIfChanged(userDataPath("mime/packages", "obrix.xml"), kMimePackage);
 }
 
 void GioBackend::registerFileType(const FileTypeRegistration& registration) {
-    installMimePackage();
+    installMimePackage(registration.extension);
     g_autoptr(GAppInfo) entry = desktopEntryFor(registration, wroteDesktopEntry_);
     if (!entry)
         return;

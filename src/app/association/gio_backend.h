@@ -27,7 +27,7 @@ public:
     void notifyAssociationsChanged() override;
 
 private:
-    void installMimePackage();
+    void installMimePackage(std::string_view extension);
     bool wroteMimePackage_ = false;
     bool wroteDesktopEntry_ = false;
 };

@@ -30,6 +30,13 @@ void writeFile(const std::string& path, const std::string& content, fs::perms mo
         fs::permissions(path, mode);
 }
 
+// A file's identity and time of change: the same as long as nothing wrote it.
+std::pair<ino_t, long> stamp(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return {info.st_ino, info.st_mtim.tv_nsec};
+}
+
 // What a start-up reported: the program folder, the program associated before the step.
 struct Start {
     std::string folder;
@@ -127,7 +134,8 @@ protected:
 
     // What the detached update-mime-database run makes of the user's MIME folder.
     void refreshMimeDatabase() const {
-        const std::string command = "'" + realMimeTool_ + "' '" + at("data/mime") + "' >/dev/null 2>&1";
+        const std::string command =
+            "'" + realMimeTool_ + "' '" + at("data/mime") + "' >/dev/null 2>&1";
         ASSERT_EQ(std::system(command.c_str()), 0);
     }
 
@@ -164,17 +172,13 @@ TEST_P(ProgramFolderNames, FirstStartRegistersAndTheNextFindsItselfAndWritesNoth
     EXPECT_EQ(keyFileValue(kEntry, "Desktop Entry", "Icon"), folder + "/OCI-R.ico");
     refreshMimeDatabase();
 
-    struct stat entryBefore {}, listBefore {};
-    ::stat(at(kEntry).c_str(), &entryBefore);
-    ::stat(at("config/mimeapps.list").c_str(), &listBefore);
+    const auto entry = stamp(at(kEntry));
+    const auto list = stamp(at("config/mimeapps.list"));
     EXPECT_EQ(start(folder).associated, folder + "/Obrix");
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_EQ(toolLog().size(), 2u) << "nothing was written, so nothing is refreshed";
-    struct stat entryAfter {}, listAfter {};
-    ::stat(at(kEntry).c_str(), &entryAfter);
-    ::stat(at("config/mimeapps.list").c_str(), &listAfter);
-    EXPECT_EQ(entryBefore.st_mtim.tv_nsec, entryAfter.st_mtim.tv_nsec);
-    EXPECT_EQ(listBefore.st_ino, listAfter.st_ino);
+    EXPECT_EQ(stamp(at(kEntry)), entry);
+    EXPECT_EQ(stamp(at("config/mimeapps.list")), list);
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, ProgramFolderNames,

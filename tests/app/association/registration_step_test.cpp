@@ -100,8 +100,8 @@ TEST_P(FailingCalls, NothingEscapes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Calls, FailingCalls,
-                         ::testing::Values("programFolder", "associatedProgram",
-                                           "registerFileType", "notifyAssociationsChanged"));
+                         ::testing::Values("programFolder", "associatedProgram", "registerFileType",
+                                           "notifyAssociationsChanged"));
 
 struct StripCase {
     const char* path;
@@ -144,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // Dots in the folder (a user name with a dot) stay where they are.
                       ProbeCase{"C:\\Users\\jan.de.vries\\AppData\\Local\\Temp\\~1A2B.TMP",
                                 "C:\\Users\\jan.de.vries\\AppData\\Local\\Temp\\~1A2B.OCI"},
-                      ProbeCase{"C:\\Users\\jan.de.vries\\~1A2B", "C:\\Users\\jan.de.vries\\~1A2B.OCI"},
+                      ProbeCase{"C:\\Users\\jan.de.vries\\~1A2B",
+                                "C:\\Users\\jan.de.vries\\~1A2B.OCI"},
                       ProbeCase{"C:\\Temp\\~A.B.TMP", "C:\\Temp\\~A.B.OCI"}));
 
 } // namespace

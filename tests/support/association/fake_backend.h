@@ -16,7 +16,7 @@ public:
     // Answers.
     std::string folder = "C:\\Program Files\\Obrix";
     char separator = '\\';
-    std::string associated; // what associatedProgram answers
+    std::string associated;   // what associatedProgram answers
     std::string throwingCall; // the call that throws instead of answering
 
     // What happened: call names ("associatedProgram OCI", ...) and what was registered.
