@@ -6,6 +6,7 @@
 #include "records/utf8_path.h"
 
 #include <QChartView>
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageLayout>
@@ -24,6 +25,9 @@ constexpr int kImageScale = 2;
 // Both charts side by side, as the window shows them, scaled into target.
 void paintCharts(QPainter& painter, const QRectF& target, QChartView& total,
                  QChartView& subscales) {
+    // Charts lay out their axes and legend in posted events: a chart filled just now would
+    // otherwise be drawn without them.
+    QCoreApplication::sendPostedEvents();
     const double width = total.width() + subscales.width();
     const double scale = std::min(target.width() / width,
                                   target.height() / std::max(total.height(), subscales.height()));
