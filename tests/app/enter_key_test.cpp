@@ -7,6 +7,7 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -31,6 +32,7 @@ private slots:
     }
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
+    void enterInACreditsTextBoxPressesNoButton();
 };
 
 void EnterKeyTest::enterPressesTheFocusedButton_data() {
@@ -38,7 +40,6 @@ void EnterKeyTest::enterPressesTheFocusedButton_data() {
     QTest::addColumn<QString>("button");
     for (const char* button : {"cmdCompute", "cmdNote", "cmdNew", "cmdExit"})
         QTest::newRow(button) << "frmMain" << button;
-    // A dialog's buttons take Enter themselves: still one press per key.
     for (const char* button : {"cmdPaperWebsite", "cmdVelmoorWebsite"})
         QTest::newRow(button) << "frmCredits" << button;
 }
@@ -63,6 +64,21 @@ void EnterKeyTest::enterPressesTheFocusedButton() {
     QCOMPARE(clicks.count(), 1);
     QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(clicks.count(), 2);
+}
+
+void EnterKeyTest::enterInACreditsTextBoxPressesNoButton() {
+    IgnoringUrlOpener opener;
+    obrix::ui::frmCredits window(nullptr, opener);
+    QSignalSpy paper(window.cmdPaperWebsite, &QPushButton::clicked);
+    QSignalSpy maker(window.cmdVelmoorWebsite, &QPushButton::clicked);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (QPlainTextEdit* box : {window.Text1, window.Text2, window.Text3}) {
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+    }
+    QCOMPARE(paper.count() + maker.count(), 0);
 }
 
 QTEST_MAIN(EnterKeyTest)
