@@ -106,28 +106,6 @@ TEST_F(RecordSources, UnlistableFolderIsAProblemAndTheRestCarriesOn) {
     fs::permissions(folder.path() / "sub" / "deeper", fs::perms::owner_all, fs::perm_options::add);
 }
 
-TEST_F(RecordSources, FolderWithoutRecordFilesIsAProblem) {
-    folder.write("nested/inner/e.oci", "x");
-    folder.write("textonly/notes.txt", "x");
-    fs::create_directories(folder.path() / "empty");
-    struct Case {
-        const char* path;
-        bool recursive;
-        std::vector<std::string> sources;
-    };
-    for (const Case& c : {Case{"empty", true, {"problem:empty"}},
-                          Case{"textonly", false, {"problem:textonly"}},
-                          Case{"nested", false, {"problem:nested"}},
-                          Case{"nested", true, {"file:nested/inner/e.oci"}}}) {
-        std::vector<std::string> paths{(folder.path() / c.path).string()};
-        const std::vector<RecordSource> sources = collectRecordSources(paths, c.recursive);
-        EXPECT_EQ(describe(sources, folder.path()), c.sources) << c.path;
-        if (sources.front().kind == Kind::Problem) {
-            EXPECT_EQ(sources.front().error, kNoRecordFiles) << c.path;
-        }
-    }
-}
-
 TEST(RecordFileName, TakesOciInAnyCaseButNotHiddenFiles) {
     struct Case {
         const char* name;

@@ -31,10 +31,10 @@ void DatePickerTest::keys_data() {
         row(">>>v", {2024, 12, 30}); // and Right back to the day
         row(">12", {2024, 12, 31});
         row(">1", {2024, 1, 31});
-        row(">13", {2024, 3, 31});   // no 13th month: starts again at 3
-        row(">2", {2024, 2, 29});    // the day pulled back to the month's end
-        row(">jj", {2024, 6, 30});   // the next month whose name begins with J, twice
-        row(">Sx", {2024, 9, 30});   // case ignored; no month begins with x
+        row(">13", {2024, 3, 31}); // no 13th month: starts again at 3
+        row(">2", {2024, 2, 29});  // the day pulled back to the month's end
+        row(">jj", {2024, 6, 30}); // the next month whose name begins with J, twice
+        row(">Sx", {2024, 9, 30}); // case ignored; no month begins with x
         row("05", {2024, 12, 5});
         row("3", {2024, 12, 3});
         row("<202", {2024, 12, 31}); // a year takes effect with all four digits
@@ -57,8 +57,8 @@ void DatePickerTest::keys() {
     for (const QChar key : keys) {
         const auto arrow = QString(">^<v").indexOf(key);
         if (arrow >= 0)
-            QTest::keyClick(&picker, std::array{Qt::Key_Right, Qt::Key_Up, Qt::Key_Left,
-                                                Qt::Key_Down}[arrow]);
+            QTest::keyClick(
+                &picker, std::array{Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}[arrow]);
         else
             QTest::keyClicks(&picker, QString(key));
     }

@@ -3,6 +3,7 @@
 #include "ui/help/frmNote.h"
 #include "ui/help/note_text.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -52,6 +53,7 @@ private slots:
     void editsLastOnlyAsLongAsTheWindow();
     void reopeningRightAfterClosingGivesAFreshWindow();
     void caretReachesTextBelowTheBox();
+    void allLinesShowInTheBox();
     void noteOutlivesTheMainWindowAndEndsTheProgram();
 };
 
@@ -171,7 +173,10 @@ void NoteWindowTest::caretReachesTextBelowTheBox() {
     frmNote* note = showScoringNote();
     QVERIFY(QTest::qWaitForWindowExposed(note));
     QPlainTextEdit* box = note->txtNote;
-    // The note is longer than the box once wrapped; with no scroll bars the caret scrolls it.
+    // The note itself fits the box; lines typed below it are reached with the caret, as the box
+    // has no scroll bars.
+    box->appendPlainText(QString(40, u'\n'));
+    box->moveCursor(QTextCursor::Start);
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
     QCOMPARE(box->verticalScrollBar()->value(), 0);
 
@@ -179,6 +184,19 @@ void NoteWindowTest::caretReachesTextBelowTheBox() {
     QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
     QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
     QVERIFY(box->viewport()->rect().contains(box->cursorRect()));
+}
+
+void NoteWindowTest::allLinesShowInTheBox() {
+    frmNote* note = showScoringNote();
+    QVERIFY(QTest::qWaitForWindowExposed(note));
+    const QPlainTextEdit* box = note->txtNote;
+    // Each of the 27 lines takes one row (none wraps), and all the rows fit the box.
+    qreal height = 2 * box->document()->documentMargin();
+    for (QTextBlock line = box->document()->begin(); line.blockNumber() < 27; line = line.next()) {
+        QCOMPARE(line.layout()->lineCount(), 1);
+        height += box->document()->documentLayout()->blockBoundingRect(line).height();
+    }
+    QVERIFY2(height <= box->viewport()->height(), qPrintable(QString::number(height)));
 }
 
 void NoteWindowTest::noteOutlivesTheMainWindowAndEndsTheProgram() {
