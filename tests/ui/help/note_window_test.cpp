@@ -189,14 +189,14 @@ void NoteWindowTest::caretReachesTextBelowTheBox() {
 void NoteWindowTest::allLinesShowInTheBox() {
     frmNote* note = showScoringNote();
     QVERIFY(QTest::qWaitForWindowExposed(note));
-    const QPlainTextEdit* box = note->txtNote;
-    // Each of the 27 lines takes one row (none wraps), and all the rows fit the box.
-    qreal height = 2 * box->document()->documentMargin();
-    for (QTextBlock line = box->document()->begin(); line.blockNumber() < 27; line = line.next()) {
+    // None of the 27 lines wraps, and together they fit the box.
+    const QTextDocument& text = *note->txtNote->document();
+    qreal height = 2 * text.documentMargin();
+    for (QTextBlock line = text.begin(); line.blockNumber() < 27; line = line.next()) {
         QCOMPARE(line.layout()->lineCount(), 1);
-        height += box->document()->documentLayout()->blockBoundingRect(line).height();
+        height += text.documentLayout()->blockBoundingRect(line).height();
     }
-    QVERIFY2(height <= box->viewport()->height(), qPrintable(QString::number(height)));
+    QVERIFY(height <= note->txtNote->viewport()->height());
 }
 
 void NoteWindowTest::noteOutlivesTheMainWindowAndEndsTheProgram() {
