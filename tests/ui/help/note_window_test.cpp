@@ -53,7 +53,6 @@ private slots:
     void editsLastOnlyAsLongAsTheWindow();
     void reopeningRightAfterClosingGivesAFreshWindow();
     void caretReachesTextBelowTheBox();
-    void allLinesShowInTheBox();
     void noteOutlivesTheMainWindowAndEndsTheProgram();
 };
 
@@ -173,8 +172,15 @@ void NoteWindowTest::caretReachesTextBelowTheBox() {
     frmNote* note = showScoringNote();
     QVERIFY(QTest::qWaitForWindowExposed(note));
     QPlainTextEdit* box = note->txtNote;
-    // The note itself fits the box; lines typed below it are reached with the caret, as the box
-    // has no scroll bars.
+    // None of the note's 27 lines wraps, and together they fit the box.
+    const QTextDocument& text = *box->document();
+    qreal height = 2 * text.documentMargin();
+    for (QTextBlock line = text.begin(); line.blockNumber() < 27; line = line.next()) {
+        QCOMPARE(line.layout()->lineCount(), 1);
+        height += text.documentLayout()->blockBoundingRect(line).height();
+    }
+    QVERIFY(height <= box->viewport()->height());
+    // Lines typed below it are reached with the caret, as the box has no scroll bars.
     box->appendPlainText(QString(40, u'\n'));
     box->moveCursor(QTextCursor::Start);
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
@@ -184,19 +190,6 @@ void NoteWindowTest::caretReachesTextBelowTheBox() {
     QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
     QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
     QVERIFY(box->viewport()->rect().contains(box->cursorRect()));
-}
-
-void NoteWindowTest::allLinesShowInTheBox() {
-    frmNote* note = showScoringNote();
-    QVERIFY(QTest::qWaitForWindowExposed(note));
-    // None of the 27 lines wraps, and together they fit the box.
-    const QTextDocument& text = *note->txtNote->document();
-    qreal height = 2 * text.documentMargin();
-    for (QTextBlock line = text.begin(); line.blockNumber() < 27; line = line.next()) {
-        QCOMPARE(line.layout()->lineCount(), 1);
-        height += text.documentLayout()->blockBoundingRect(line).height();
-    }
-    QVERIFY(height <= note->txtNote->viewport()->height());
 }
 
 void NoteWindowTest::noteOutlivesTheMainWindowAndEndsTheProgram() {
