@@ -10,6 +10,8 @@ run_packages=(
     # a chancery italic for the splash).
     fonts-liberation fonts-crosextra-carlito fonts-urw-base35
     shared-mime-info desktop-file-utils
+    # GIO saves record files.
+    libglib2.0-dev
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
