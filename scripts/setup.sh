@@ -17,7 +17,8 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick poppler-utils
     clang libclang-rt-14-dev
-    g++-mingw-w64-x86-64
+    # The Windows cross build and its run under Wine (scripts/build-windows.sh).
+    g++-mingw-w64-x86-64 googletest wine64
     at-spi2-core python3-pyatspi dbus dbus-x11
 )
 
