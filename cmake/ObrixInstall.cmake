@@ -3,6 +3,9 @@
 # package for `.oci` files and the program's icon go where desktops look for them.
 include(GNUInstallDirs)
 
+if(NOT TARGET Obrix)
+    return()
+endif()
 install(TARGETS Obrix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(_obrix_resources ${PROJECT_SOURCE_DIR}/src/app/resources)

@@ -1,7 +1,15 @@
 # Every test is registered through obrix_register_test so that all of them run offscreen, in a
 # fixed locale, with a timeout, and with sanitizer reports that fail the test.
-find_package(GTest REQUIRED)
-find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
+if(OBRIX_GTEST_SOURCE_DIR)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    add_subdirectory(${OBRIX_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+else()
+    find_package(GTest REQUIRED)
+endif()
+if(OBRIX_WITH_QT)
+    find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
+endif()
 
 set(OBRIX_TEST_ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen"

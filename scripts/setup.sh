@@ -12,13 +12,16 @@ run_packages=(
     # a chancery italic for the splash).
     fonts-liberation fonts-crosextra-carlito fonts-urw-base35
     shared-mime-info desktop-file-utils
+    # GIO: the file-type association and the saving of record files.
     libglib2.0-dev
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick poppler-utils
     clang libclang-rt-14-dev
-    g++-mingw-w64-x86-64 libxcb1-dev
+    libxcb1-dev
+    # The Windows cross build and its run under Wine (scripts/build-windows.sh).
+    g++-mingw-w64-x86-64 googletest wine64
     at-spi2-core python3-pyatspi dbus dbus-x11
 )
 

@@ -8,6 +8,9 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 #else
 #include <unistd.h>
 #endif
@@ -34,6 +37,33 @@ void useBinaryStreams() {
 #ifdef _WIN32
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
+    // The output is UTF-8; a console shows it as such only when told.
+    if (isTerminal(stdout) || isTerminal(stderr))
+        SetConsoleOutputCP(CP_UTF8);
+#endif
+}
+
+std::vector<std::string> arguments(int argc, char** argv) {
+#ifdef _WIN32
+    // argv holds the arguments in the ANSI code page, which loses names outside it; the wide
+    // command line has them all.
+    (void)argc;
+    (void)argv;
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> utf8;
+    for (int index = 1; wide && index < count; ++index) {
+        const int size =
+            WideCharToMultiByte(CP_UTF8, 0, wide[index], -1, nullptr, 0, nullptr, nullptr);
+        std::string text(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[index], -1, text.data(), size, nullptr, nullptr);
+        text.resize(text.size() - 1);
+        utf8.push_back(std::move(text));
+    }
+    LocalFree(wide);
+    return utf8;
+#else
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 #endif
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace obrix::cli::console {
 
@@ -16,6 +17,10 @@ bool isTerminal(std::FILE* stream);
 // Switches the standard streams to bytes as they are: no newline translation on Windows, so
 // csv keeps its CR LF and records read from standard input keep theirs.
 void useBinaryStreams();
+
+// The command-line arguments after the program's name, as UTF-8 text on Windows (where argv is
+// in the ANSI code page) and as given elsewhere.
+std::vector<std::string> arguments(int argc, char** argv);
 
 // Writes all of text to stream; the system's description of a failure, empty on success.
 std::string writeAll(std::FILE* stream, std::string_view text);

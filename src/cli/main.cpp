@@ -62,7 +62,8 @@ int run(const Options& options) {
 
 int main(int argc, char** argv) {
     console::useBinaryStreams();
-    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const std::vector<std::string> texts = console::arguments(argc, argv);
+    const std::vector<std::string_view> arguments(texts.begin(), texts.end());
     return std::visit(
         [](const auto& parsed) -> int {
             using Parsed = std::decay_t<decltype(parsed)>;

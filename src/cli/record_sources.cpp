@@ -57,7 +57,7 @@ std::vector<RecordSource> collectRecordSources(const std::vector<std::string>& p
             sources.push_back({Kind::StandardInput, text, {}});
             continue;
         }
-        const fs::path path(text);
+        const fs::path path = records::utf8Path(text);
         std::error_code error;
         const fs::file_status status = fs::status(path, error);
         if (error || !fs::is_directory(status)) {

@@ -5,6 +5,7 @@
 #include "records/record_file.h"
 #include "records/record_messages.h"
 #include "records/record_texts.h"
+#include "records/save/record_save.h"
 #include "records/settings_store.h"
 #include "records/startup_command_line.h"
 #include "records/utf8_path.h"

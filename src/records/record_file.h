@@ -1,6 +1,6 @@
 #pragma once
 
-// Reading and saving record files on disk.
+// Reading record files from disk (saving is records/save/record_save.h).
 
 #include "records/record_format.h"
 
@@ -20,15 +20,8 @@ inline constexpr std::size_t kRecordReadLimit = 64u << 20;
 // decodeRecord does.
 ReadResult readRecordFile(const std::filesystem::path& path);
 
-// Saves the record at path, replacing any file there. Returns an empty string on success,
-// otherwise the system's description of the failure.
-//
-// The bytes go to a temporary file in the same folder, are flushed to the disk, and only then
-// replace the target in one step, so a save that fails (full disk, missing folder, read-only
-// file) leaves the previous file exactly as it was and no temporary file behind. A read-only
-// target is refused even though its folder would allow replacing it. A symbolic link is
-// followed and the file it points to is replaced. An existing file keeps its permissions; a new
-// one gets the usual ones for new files.
-std::string writeRecordFile(const std::filesystem::path& path, const ClientRecord& record);
+// Describes why path cannot be read or replaced as a plain file ("Is a directory", "Not a
+// regular file", ...); empty when it can, or, with mayBeMissing, when it does not exist yet.
+std::string plainFileProblem(const std::filesystem::path& path, bool mayBeMissing);
 
 } // namespace obrix::records

@@ -142,7 +142,12 @@ TEST(BatchRun, ErrorLinesShowFileNamesSafely) {
     CapturedIo captured;
     scoreBatch(csvOptions(), {{RecordSource::Kind::Problem, "bad\n\x1B[2Jname\xFF", "No way"}},
                captured.io());
+#ifdef _WIN32
+    // A Windows name holds no undecodable bytes: the path reads its text as the ANSI code page.
+    EXPECT_EQ(captured.errors, "bad\\x0A\\x1B[2Jname\xC3\xBF: No way\n");
+#else
     EXPECT_EQ(captured.errors, "bad\\x0A\\x1B[2Jname\xEF\xBF\xBD: No way\n");
+#endif
 }
 
 TEST(BatchRun, FailingOutputStopsTheRunAndFails) {

@@ -1,11 +1,16 @@
 #include "record_samples.h"
 #include "records/record_file.h"
 #include "records/record_messages.h"
+#include "records/save/record_save.h"
 
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -25,6 +30,34 @@ std::string contentOf(const fs::path& path) {
 
 void writeBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Saves in a child process that runs as the unprivileged user "nobody", in group, when the tests
+// run as root (whose rights would bypass the permission bits under test); returns the save's
+// result.
+std::string saveAsOrdinaryUser(const fs::path& path, const ClientRecord& record, gid_t group) {
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        const passwd* nobody = ::getpwnam("nobody");
+        const bool dropped = ::geteuid() != 0 ||
+                             (nobody && ::setgroups(1, &group) == 0 && ::setgid(group) == 0 &&
+                              ::setuid(nobody->pw_uid) == 0);
+        const std::string result = dropped ? writeRecordFile(path, record) : "cannot drop rights";
+        [[maybe_unused]] const ssize_t sent = ::write(channel[1], result.data(), result.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string result;
+    char buffer[256];
+    for (ssize_t count; (count = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(count));
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    return result;
 }
 
 class RecordFile : public ::testing::Test {
@@ -111,43 +144,101 @@ TEST_F(RecordFile, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
 }
 
 TEST_F(RecordFile, DiskFullDuringSaveKeepsThePreviousFile) {
-    const fs::path good = folder_ / "good.oci";
-    const std::string goodBytes = encodeRecord(exampleRecord());
-    writeBytes(good, goodBytes);
+    // A plain file is replaced by a renamed copy; a hard-linked one is written in place and put
+    // back from its copy.
+    for (const bool linked : {false, true}) {
+        const fs::path good = folder_ / "good.oci";
+        const std::string goodBytes = encodeRecord(exampleRecord());
+        writeBytes(good, goodBytes);
+        if (linked)
+            fs::create_hard_link(good, folder_ / "other.oci");
 
-    // A file size limit below the record's size fails the write part-way, as a full disk does.
-    rlimit previous{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
-    rlimit limited = previous;
-    limited.rlim_cur = 40;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const std::string error = writeRecordFile(good, record_);
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+        // A file size limit between the old and the new record's size fails the write part-way,
+        // as a full disk does, and still lets the old record be written back.
+        rlimit previous{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+        rlimit limited = previous;
+        limited.rlim_cur = goodBytes.size() + 8;
+        ASSERT_LT(limited.rlim_cur, encodeRecord(record_).size());
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const std::string error = writeRecordFile(good, record_);
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_EQ(error, "File too large");
-    EXPECT_EQ(contentOf(good), goodBytes);
-    EXPECT_EQ(entries(), std::set<std::string>{"good.oci"});
+        EXPECT_EQ(error, "File too large") << linked;
+        EXPECT_EQ(contentOf(good), goodBytes) << linked;
+        EXPECT_EQ(entries().count("good.oci") + entries().count("other.oci"), entries().size());
+        fs::remove(folder_ / "other.oci");
+    }
 }
 
-TEST_F(RecordFile, ReadOnlyFileOrFolderIsNotReplaced) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permission bits do not stop the superuser";
-    // A writable folder would let the file be replaced; the file's own protection must hold.
-    const fs::path locked = folder_ / "locked.oci";
-    writeBytes(locked, "old");
-    fs::permissions(locked, fs::perms(0444));
-    EXPECT_EQ(writeRecordFile(locked, record_), "Permission denied");
-    EXPECT_EQ(contentOf(locked), "old");
+TEST_F(RecordFile, SavedFileKeepsItsLinksAndAttributes) {
+    const auto inode = [](const fs::path& of) {
+        struct stat info {};
+        ::stat(of.c_str(), &info);
+        return info.st_ino;
+    };
+    const fs::path linked = folder_ / "linked.oci";
+    writeBytes(linked, "old");
+    fs::create_hard_link(linked, folder_ / "second name.oci");
+    const fs::path tagged = folder_ / "tagged.oci";
+    writeBytes(tagged, "old");
+    ASSERT_EQ(::setxattr(tagged.c_str(), "user.obrix-test", "kept", 4, 0), 0);
+    const ino_t linkedInode = inode(linked);
 
-    const fs::path closedFolder = folder_ / "closed";
-    fs::create_directory(closedFolder);
-    writeBytes(closedFolder / "inside.oci", "old");
-    fs::permissions(closedFolder, fs::perms(0555));
-    EXPECT_EQ(writeRecordFile(closedFolder / "inside.oci", record_), "Permission denied");
-    EXPECT_EQ(contentOf(closedFolder / "inside.oci"), "old");
-    fs::permissions(closedFolder, fs::perms(0755));
+    ASSERT_EQ(writeRecordFile(linked, record_), "");
+    ASSERT_EQ(writeRecordFile(tagged, record_), "");
+    EXPECT_EQ(inode(linked), linkedInode);
+    EXPECT_EQ(contentOf(folder_ / "second name.oci"), encodeRecord(record_));
+    EXPECT_EQ(contentOf(tagged), encodeRecord(record_));
+    char value[8] = {};
+    EXPECT_EQ(::getxattr(tagged.c_str(), "user.obrix-test", value, sizeof value), 4);
+    EXPECT_STREQ(value, "kept");
+    EXPECT_EQ(entries(), (std::set<std::string>{"linked.oci", "second name.oci", "tagged.oci"}));
+}
+
+TEST_F(RecordFile, PermissionsAsAnOrdinaryUser) {
+    const group* nogroup = ::getgrnam("nogroup");
+    ASSERT_NE(nogroup, nullptr);
+    const gid_t group = ::geteuid() == 0 ? nogroup->gr_gid : ::getegid();
+    fs::permissions(folder_, fs::perms(0755));
+    const struct {
+        const char* name;
+        fs::perms folderMode;
+        fs::perms fileMode;
+        std::string error;
+    } cases[] = {
+        // The file's own protection holds even though its folder would allow replacing it.
+        {"read-only file", fs::perms(0777), fs::perms(0444), "Permission denied"},
+        // A writable file in a folder the user may not write is written in place.
+        {"closed folder", fs::perms(0555), fs::perms(0666), ""},
+        // A shared group folder: the record stays its owner's, with its group and mode.
+        {"group folder", fs::perms(02775), fs::perms(0664), ""},
+    };
+    for (const auto& c : cases) {
+        const fs::path shared = folder_ / c.name;
+        const fs::path path = shared / "record.oci";
+        fs::create_directory(shared);
+        writeBytes(path, "old");
+        ASSERT_EQ(::chown(shared.c_str(), ::geteuid(), group), 0);
+        ASSERT_EQ(::chown(path.c_str(), ::geteuid(), group), 0);
+        fs::permissions(path, c.fileMode);
+        fs::permissions(shared, c.folderMode);
+        struct stat before {};
+        ::stat(path.c_str(), &before);
+
+        EXPECT_EQ(saveAsOrdinaryUser(path, record_, group), c.error) << c.name;
+        EXPECT_EQ(contentOf(path), c.error.empty() ? encodeRecord(record_) : "old") << c.name;
+        struct stat after {};
+        ::stat(path.c_str(), &after);
+        EXPECT_EQ(after.st_uid, before.st_uid) << c.name;
+        EXPECT_EQ(after.st_gid, before.st_gid) << c.name;
+        EXPECT_EQ(after.st_mode, before.st_mode) << c.name;
+        EXPECT_EQ(std::distance(fs::directory_iterator(shared), fs::directory_iterator()), 1)
+            << c.name;
+        fs::permissions(shared, fs::perms(0755));
+    }
 }
 
 TEST_F(RecordFile, ReadFailuresCarryTheirDescription) {

@@ -1,0 +1,56 @@
+#include "records/save/file_replace.h"
+
+#include <windows.h>
+
+#include <system_error>
+
+// The new contents go to a temporary file in the target's folder, reach the disk, and then
+// ReplaceFileW puts them in place in one step. ReplaceFileW gives the new file the old one's
+// identity: its attributes, access control list, alternate streams and creation time. A failure
+// at any step leaves the old file as it was and removes the temporary file.
+
+namespace obrix::records {
+
+namespace {
+
+std::string lastError() {
+    return std::error_code(static_cast<int>(GetLastError()), std::system_category()).message();
+}
+
+std::string writeDurably(const wchar_t* path, std::string_view bytes) {
+    const HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return lastError();
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size() && FlushFileBuffers(file);
+    std::string failure = ok ? std::string() : lastError();
+    CloseHandle(file);
+    return failure;
+}
+
+} // namespace
+
+std::string replaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : L".";
+    wchar_t temporary[MAX_PATH];
+    if (!GetTempFileNameW(folder.c_str(), L"obx", 0, temporary))
+        return lastError();
+    std::string failure = writeDurably(temporary, bytes);
+    if (failure.empty()) {
+        const bool replaced =
+            GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES
+                ? MoveFileExW(temporary, path.c_str(), MOVEFILE_WRITE_THROUGH)
+                : ReplaceFileW(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                               nullptr, nullptr);
+        if (!replaced)
+            failure = lastError();
+    }
+    if (!failure.empty())
+        DeleteFileW(temporary);
+    return failure;
+}
+
+} // namespace obrix::records
