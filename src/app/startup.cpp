@@ -2,7 +2,6 @@
 
 #include "app/app_resources.h"
 #include "app/association/system_platform.h"
-#include "ui/main_window.h"
 
 #include <QApplication>
 
@@ -16,13 +15,15 @@ void prepareApplication(QApplication& app) {
     app.setQuitOnLastWindowClosed(true);
 }
 
-StartupSteps programStartupSteps(std::unique_ptr<ui::frmMain>& owner) {
+StartupSteps programStartupSteps(const services::Services& services,
+                                 std::unique_ptr<MainWindowParts>& owner) {
     StartupSteps steps;
-    steps.loadMainWindow = [&owner]() -> QWidget* {
-        // Constructing the window runs its load handler, which opens a record named on the
-        // command line; the window is not shown yet.
-        owner = std::make_unique<ui::frmMain>();
-        return owner.get();
+    steps.loadMainWindow = [services, &owner]() -> QWidget* {
+        // Constructing the window runs its load handler; then the record named on the command
+        // line is opened. The window is not shown yet.
+        owner = std::make_unique<MainWindowParts>(services);
+        owner->openStartupRecord();
+        return &owner->window();
     };
     steps.registerFileType = [] {
         association::registerFileTypeForThisProgram();

@@ -17,7 +17,7 @@
 using obrix::ui::dataChanged;
 using obrix::ui::frmMain;
 using obrix::ui::hasDataChangedFlag;
-using obrix::ui::MessageAnswer;
+using obrix::services::MessageAnswer;
 using obrix::ui::testing::WindowFixture;
 
 namespace {
