@@ -16,8 +16,8 @@ int main(int argc, char* argv[]) {
 
     obrix::services::DesktopServices desktop;
     std::unique_ptr<obrix::app::MainWindowParts> mainWindow;
-    const QPointer<obrix::app::frmSplash> splash = new obrix::app::frmSplash(
-        obrix::app::programStartupSteps(desktop.services(), mainWindow));
+    const QPointer<obrix::app::frmSplash> splash =
+        new obrix::app::frmSplash(obrix::app::programStartupSteps(desktop.services(), mainWindow));
     splash->Form_Load();
 
     const int result = QApplication::exec();

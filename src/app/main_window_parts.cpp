@@ -26,9 +26,8 @@ MainWindowParts::MainWindowParts(const services::Services& services,
     // Scoring Note opens the modeless note window; About the credits window, modal over the
     // main window.
     window.setCommandHandler(Command::ScoringNote, [] { ui::showScoringNote(); });
-    window.setCommandHandler(Command::About, [this, &window] {
-        ui::showCredits(&window, services_.urls);
-    });
+    window.setCommandHandler(Command::About,
+                             [this, &window] { ui::showCredits(&window, services_.urls); });
 }
 
 // The window goes first: closing it may still ask the record commands.

@@ -53,7 +53,7 @@ void RecordCommands::open() {
         return;
 
     dialogFolder_ = services_.settings.read(texts::kFilesSection, texts::kInitialFolderKey,
-                                QCoreApplication::applicationDirPath());
+                                            QCoreApplication::applicationDirPath());
     services::FileDialogRequest request;
     request.kind = services::FileDialogKind::Open;
     request.filterDescription = texts::kOpenFilter;
@@ -135,7 +135,7 @@ bool RecordCommands::settleUnsavedChanges(const QString& question) {
     if (!window_.RecordChanged(false))
         return true;
     switch (services_.messages.show(question, MessageButtons::YesNoCancel, MessageIcon::Question,
-                               MessageAnswer::Yes)) {
+                                    MessageAnswer::Yes)) {
     case MessageAnswer::Yes:
         // Only a save that went through lets the command go on: nothing is lost unless the user
         // says No.
@@ -150,8 +150,7 @@ bool RecordCommands::settleUnsavedChanges(const QString& question) {
 }
 
 SaveOutcome RecordCommands::writeTo(const QString& path) {
-    const std::string failure =
-        writeRecordFile(utf8Path(path.toStdString()), window_.record());
+    const std::string failure = writeRecordFile(utf8Path(path.toStdString()), window_.record());
     if (!failure.empty()) {
         services_.messages.show(QString::fromStdString(saveFailureMessage(failure)));
         return SaveOutcome::Failed;

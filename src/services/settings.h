@@ -20,8 +20,7 @@ protected:
     Settings& operator=(const Settings&) = default;
 
     // The stored text as it is; fallback when nothing is stored.
-    virtual QString stored(const QString& section, const QString& key,
-                           const QString& fallback) = 0;
+    virtual QString stored(const QString& section, const QString& key, const QString& fallback) = 0;
 };
 
 // The user's settings store (QSettings).

@@ -13,7 +13,8 @@ namespace obrix::services {
 StartupCommandLine ProgramCommandLine::startupCommandLine() {
 #ifdef Q_OS_WIN
     const QString whole = QString::fromWCharArray(::GetCommandLineW());
-    return StartupCommandLine::fromText(QString::fromStdString(records::argumentText(whole.toStdString())));
+    return StartupCommandLine::fromText(
+        QString::fromStdString(records::argumentText(whole.toStdString())));
 #else
     // Qt has already taken out the options it handles itself (-platform, -style, ...).
     return StartupCommandLine::fromArguments(QCoreApplication::arguments().mid(1));

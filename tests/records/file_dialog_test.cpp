@@ -13,8 +13,8 @@
 #include <QTest>
 
 using namespace obrix::services;
-using obrix::testing::FileDialogScript;
 using obrix::services::MessageAnswer;
+using obrix::testing::FileDialogScript;
 using obrix::testing::MessageBoxScript;
 
 namespace {

@@ -2,8 +2,8 @@
 // Open, every question and dialog scripted.
 #include "record_window_fixture.h"
 
-#include "records/record_messages.h"
 #include "record_commands/record_texts.h"
+#include "records/record_messages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,10 +16,10 @@
 
 using namespace obrix::records;
 using namespace obrix::records::testing;
-using obrix::services::MessageAnswer;
-using obrix::services::MessageButtons;
 using obrix::services::FileDialogKind;
 using obrix::services::FileDialogRequest;
+using obrix::services::MessageAnswer;
+using obrix::services::MessageButtons;
 using obrix::services::MessageIcon;
 using obrix::services::StartupCommandLine;
 

@@ -2,8 +2,8 @@
 // window closes, however it is closed.
 #include "record_window_fixture.h"
 
-#include "records/record_messages.h"
 #include "record_commands/record_texts.h"
+#include "records/record_messages.h"
 
 #include <QCoreApplication>
 #include <QDir>

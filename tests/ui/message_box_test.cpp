@@ -9,12 +9,12 @@
 
 #include <cstring>
 
+using obrix::services::DialogMessageBoxes;
 using obrix::services::Message;
 using obrix::services::MessageAnswer;
-using obrix::services::DialogMessageBoxes;
-using obrix::testing::MessageBoxScript;
 using obrix::services::MessageButtons;
 using obrix::services::MessageIcon;
+using obrix::testing::MessageBoxScript;
 
 namespace {
 
@@ -52,8 +52,9 @@ void MessageBoxTest::scriptAnswersInOrderAndRecordsEachBox() {
     script.answerNext(MessageAnswer::No);
     script.answerNext(MessageAnswer::Ok);
 
-    QCOMPARE(script.show(QStringLiteral("Save?"), MessageButtons::YesNoCancel, MessageIcon::Question),
-             MessageAnswer::No);
+    QCOMPARE(
+        script.show(QStringLiteral("Save?"), MessageButtons::YesNoCancel, MessageIcon::Question),
+        MessageAnswer::No);
     QCOMPARE(script.show(QStringLiteral("Done.")), MessageAnswer::Ok);
 
     QCOMPARE(script.pendingAnswers(), 0);

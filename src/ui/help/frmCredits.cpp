@@ -1,10 +1,10 @@
 #include "ui/help/frmCredits.h"
 
+#include "services/url_opener.h"
 #include "ui/accessibility/accessible_names.h"
 #include "ui/help/caption_wrap_button.h"
 #include "ui/help/credits_text.h"
 #include "ui/help/text_box_style.h"
-#include "services/url_opener.h"
 #include "ui/twips.h"
 #include "ui/window_fonts.h"
 

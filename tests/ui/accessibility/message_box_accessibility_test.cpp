@@ -2,8 +2,8 @@
 // described by the message, with named buttons. The boxes are the real dialogs of
 // DialogMessageBoxes, answered by a timer in the test.
 //
-// Runs on the "minimal" platform instead of the offscreen one, where DialogMessageBoxes refuses to show
-// a real dialog (so that no other test can hang on one).
+// Runs on the "minimal" platform instead of the offscreen one, where DialogMessageBoxes refuses to
+// show a real dialog (so that no other test can hang on one).
 #include "services/message_boxes.h"
 
 #include <QAccessible>
@@ -16,8 +16,8 @@
 
 #include <optional>
 
-using obrix::services::MessageAnswer;
 using obrix::services::DialogMessageBoxes;
+using obrix::services::MessageAnswer;
 using obrix::services::MessageButtons;
 using obrix::services::MessageIcon;
 

@@ -56,7 +56,8 @@ private slots:
             auto* credits = qobject_cast<ui::frmCredits*>(QApplication::activeModalWidget());
             sawCredits = credits && credits->isModal() && credits->parentWidget() == &window;
             if (credits)
-                credits->cmdVelmoorWebsite->click(); // the page opens through the program's browser service
+                credits->cmdVelmoorWebsite
+                    ->click(); // the page opens through the program's browser service
             if (credits)
                 credits->close();
         });
