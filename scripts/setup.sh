@@ -10,12 +10,13 @@ run_packages=(
     # a chancery italic for the splash).
     fonts-liberation fonts-crosextra-carlito fonts-urw-base35
     shared-mime-info desktop-file-utils
+    libglib2.0-dev
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick poppler-utils
     clang libclang-rt-14-dev
-    g++-mingw-w64-x86-64
+    g++-mingw-w64-x86-64 libxcb1-dev
     at-spi2-core python3-pyatspi dbus dbus-x11
 )
 

@@ -166,9 +166,26 @@ void frmSplash::Form_Load() {
     raise();
 
     // Started before the registration: a slow registration keeps the splash up no longer than
-    // itself, since the tick is handled as soon as this handler has returned.
+    // itself, since the tick is handled as soon as the registration has returned.
     Timer1->start();
+    // The registration itself follows the splash's first paint (paintEvent).
+}
 
+void frmSplash::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Queued, so that this paint (and the main window's, exposed before it) reaches the screen
+    // before the desktop is asked anything.
+    if (loaded_ && !registrationQueued_) {
+        registrationQueued_ = true;
+        QMetaObject::invokeMethod(this, &frmSplash::registerFileType, Qt::QueuedConnection);
+    }
+}
+
+void frmSplash::registerFileType() {
+    if (registered_) {
+        return;
+    }
+    registered_ = true;
     if (steps_.registerFileType) {
         try {
             steps_.registerFileType();
@@ -181,6 +198,8 @@ void frmSplash::Form_Load() {
 
 void frmSplash::Timer1_Timer() {
     Timer1->stop();
+    // Without a paint (a window system that never exposed the splash) it runs here.
+    registerFileType();
     unloading_ = true;
     close();
 }

@@ -20,7 +20,8 @@ struct StartupSteps {
     std::function<QWidget*()> loadMainWindow;
 
     // Makes sure record files open with this program. Runs on the user-interface thread while
-    // the splash is up; whatever it throws is swallowed, so it can never stop start-up.
+    // the splash is up, once both windows are on screen; whatever it throws is swallowed, so it
+    // can never stop start-up.
     std::function<void()> registerFileType;
 };
 
@@ -38,11 +39,13 @@ public:
     ~frmSplash() override;
 
     // The start-up sequence, in this order: load the main window, show it, show the splash over
-    // it, start Timer1 (1000 ms), register the file type. Returns once all have run; Timer1's
-    // tick, handled by the event loop afterwards, closes the splash. Runs only once.
+    // it, start Timer1 (1000 ms), register the file type. The registration waits for the
+    // splash's first paint, so that asking the desktop never delays the windows appearing; it
+    // runs from the event loop, before Timer1's tick closes the splash. Runs only once.
     void Form_Load();
 
-    // Closes and deletes the splash; the main window carries on alone.
+    // Closes and deletes the splash, after the registration if that has not run yet; the main
+    // window carries on alone.
     void Timer1_Timer();
 
     // The window that Form_Load loaded, or nullptr before it ran (not owned).
@@ -62,14 +65,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void centreOnScreen();
+    void registerFileType();
 
     StartupSteps steps_;
     QPointer<QWidget> mainWindow_;
     bool loaded_ = false;
     bool unloading_ = false;
+    bool registrationQueued_ = false;
+    bool registered_ = false;
 };
 
 } // namespace obrix::app

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include "app/app_resources.h"
-#include "app/association/system_platform.h"
+#include "app/association/system_backend.h"
 
 #include <QApplication>
 

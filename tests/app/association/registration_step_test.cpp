@@ -1,47 +1,32 @@
-// The start-up decision and the registry writes, against the scripted platform.
+// The start-up decision and what it registers, against the scripted backend; the path helpers.
 
 #include "app/association/association.h"
-#include "fake_platform.h"
+#include "fake_backend.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
-using obrix::association::RegisterFileType;
-using obrix::association::testing::FakePlatform;
+using namespace obrix::association;
+using obrix::association::testing::FakeBackend;
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 namespace {
 
 constexpr const char* kExe = "Obrix.exe";
 
-const std::vector<std::string> kWritesForProgramFiles = {
-    "OCI-R||Obrix",
-    ".oci||OCI-R",
-    "OCI-R|shell\\open\\command|\"C:\\Program Files\\Obrix\\Obrix.exe\" \"%1\"",
-    "OCI-R|DefaultIcon|C:\\Program Files\\Obrix\\OCI-R.ico",
-};
-
 struct DecisionCase {
-    const char* associated;
-    bool writes;
+    const char* associated; // what the desktop answers; "" also for a failed probe
+    bool registers;
 };
 
 class RegistrationDecision : public ::testing::TestWithParam<DecisionCase> {};
 
-TEST_P(RegistrationDecision, WritesUnlessTheShellStartsAFileNamedExactlyLikeTheProgram) {
-    FakePlatform platform;
-    platform.associatedProgram = GetParam().associated;
-    RegisterFileType(platform, kExe);
-    if (GetParam().writes) {
-        EXPECT_EQ(platform.writes(), kWritesForProgramFiles);
-        EXPECT_TRUE(platform.notified());
-    } else {
-        EXPECT_THAT(platform.writes(), IsEmpty());
-        EXPECT_FALSE(platform.notified());
-    }
+TEST_P(RegistrationDecision, RegistersUnlessTheDesktopStartsAFileNamedExactlyLikeTheProgram) {
+    FakeBackend backend;
+    backend.associated = GetParam().associated;
+    RegisterFileType(backend, kExe);
+    EXPECT_EQ(backend.registered.has_value(), GetParam().registers);
+    EXPECT_EQ(backend.notified, GetParam().registers);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,26 +36,21 @@ INSTANTIATE_TEST_SUITE_P(
                       DecisionCase{"D:\\Old Copy\\Obrix.exe", false},
                       DecisionCase{"Obrix.exe", false}, DecisionCase{"", true},
                       DecisionCase{"C:\\WINDOWS\\system32\\NOTEPAD.EXE", true},
-                      // Other spellings of the same file are not recognised: written again.
+                      // Other spellings of the same file are not recognised: registered again.
                       DecisionCase{"C:\\PROGRA~1\\Obrix\\OBRIX.EXE", true},
                       DecisionCase{"C:\\PROGRA~1\\Obrix\\OBRIX~1.EXE", true},
                       DecisionCase{"C:\\Program Files\\Obrix\\obrix.exe", true},
                       DecisionCase{"C:\\Program Files\\Obrix\\Obrix.exe.bak", true}));
 
-TEST(RegistrationStep, OpensWritesAndClosesEachKeyInTurnThenNotifiesOnce) {
-    FakePlatform platform;
-    RegisterFileType(platform, kExe);
-    EXPECT_THAT(platform.calls,
-                ElementsAre("programFolder", "tempFolder", "createTempFile C:\\Temp\\|~|0",
-                            "renameFile C:\\Temp\\~1A2B.TMP|C:\\Temp\\~1A2B.OCI",
-                            "findExecutable C:\\Temp\\~1A2B.OCI", "removeFile C:\\Temp\\~1A2B.OCI",
-                            "openClassKey OCI-R", "setDefaultValue OCI-R||Obrix", "closeKey OCI-R",
-                            "openClassKey .oci", "setDefaultValue .oci||OCI-R", "closeKey .oci",
-                            "openClassKey OCI-R", "setDefaultValue " + kWritesForProgramFiles[2],
-                            "closeKey OCI-R", "openClassKey OCI-R",
-                            "setDefaultValue " + kWritesForProgramFiles[3], "closeKey OCI-R",
-                            "notifyAssociationsChanged"));
-    EXPECT_THAT(platform.files, IsEmpty());
+TEST(RegistrationStep, AsksAboutTheExtensionThenRegistersTheTypeThenNotifiesOnce) {
+    FakeBackend backend;
+    RegisterFileType(backend, kExe);
+    EXPECT_THAT(backend.calls, ElementsAre("programFolder", "associatedProgram OCI",
+                                           "registerFileType", "notifyAssociationsChanged"));
+    ASSERT_TRUE(backend.registered);
+    EXPECT_EQ(backend.registered->extension, ".oci");
+    EXPECT_EQ(backend.registered->fileType, "OCI-R");
+    EXPECT_EQ(backend.registered->description, "Obrix");
 }
 
 struct FolderCase {
@@ -81,14 +61,13 @@ struct FolderCase {
 
 class ProgramFolders : public ::testing::TestWithParam<FolderCase> {};
 
-TEST_P(ProgramFolders, CommandQuotesThePathAndThePlaceholder) {
-    FakePlatform platform;
-    platform.folder = GetParam().folder;
-    RegisterFileType(platform, kExe);
-    const std::vector<std::string> writes = platform.writes();
-    ASSERT_EQ(writes.size(), 4u);
-    EXPECT_EQ(writes[2], std::string("OCI-R|shell\\open\\command|") + GetParam().command);
-    EXPECT_EQ(writes[3], std::string("OCI-R|DefaultIcon|") + GetParam().icon);
+TEST_P(ProgramFolders, TheProgramLiesInItsFolderAndItsCommandIsQuoted) {
+    FakeBackend backend;
+    backend.folder = GetParam().folder;
+    RegisterFileType(backend, kExe);
+    ASSERT_TRUE(backend.registered);
+    EXPECT_EQ(OpenCommand(backend.registered->program), GetParam().command);
+    EXPECT_EQ(backend.registered->icon, GetParam().icon);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,67 +83,69 @@ INSTANTIATE_TEST_SUITE_P(
         FolderCase{"\\\\server\\apps\\Obrix", "\"\\\\server\\apps\\Obrix\\Obrix.exe\" \"%1\"",
                    "\\\\server\\apps\\Obrix\\OCI-R.ico"}));
 
-TEST(RegistrationStep, NoTemporaryFolderOrFileMeansNoAnswerAndTheRegistrationIsWritten) {
-    FakePlatform noFolder;
-    noFolder.temp = "";
-    RegisterFileType(noFolder, kExe);
-    EXPECT_EQ(noFolder.writes(), kWritesForProgramFiles);
-    EXPECT_TRUE(noFolder.notified());
-
-    FakePlatform noFile;
-    noFile.tempFileName = "";
-    noFile.associatedProgram = "C:\\Obrix\\Obrix.exe"; // never asked: there is no probe
-    RegisterFileType(noFile, kExe);
-    EXPECT_EQ(noFile.writes(), kWritesForProgramFiles);
-    EXPECT_TRUE(noFile.notified());
-}
-
-TEST(RegistrationStep, ATemporaryFileThatCannotTakeTheProbeNameIsRemovedAndNotAsked) {
-    FakePlatform platform;
-    platform.renameSucceeds = false;
-    platform.associatedProgram = "C:\\Obrix\\Obrix.exe";
-    RegisterFileType(platform, kExe);
-    EXPECT_THAT(platform.files, IsEmpty());
-    for (const std::string& call : platform.calls)
-        EXPECT_EQ(call.find("findExecutable"), std::string::npos);
-    EXPECT_EQ(platform.writes(), kWritesForProgramFiles);
-}
-
-TEST(RegistrationStep, AKeyThatCannotBeOpenedGetsNoValueAndTheRestGoesOn) {
-    FakePlatform platform;
-    platform.unopenableKeys = {".oci"};
-    RegisterFileType(platform, kExe);
-    EXPECT_THAT(platform.writes(), ElementsAre(kWritesForProgramFiles[0], kWritesForProgramFiles[2],
-                                               kWritesForProgramFiles[3]));
-    EXPECT_TRUE(platform.notified());
-    for (const std::string& call : platform.calls)
-        EXPECT_NE(call, "closeKey .oci");
-}
-
-TEST(RegistrationStep, AnUnknownProgramFolderWritesNothing) {
-    FakePlatform platform;
-    platform.folder = "";
-    RegisterFileType(platform, kExe);
-    EXPECT_THAT(platform.writes(), IsEmpty());
-    EXPECT_FALSE(platform.notified());
+TEST(RegistrationStep, AnUnknownProgramFolderRegistersNothing) {
+    FakeBackend backend;
+    backend.folder = "";
+    RegisterFileType(backend, kExe);
+    EXPECT_FALSE(backend.registered);
+    EXPECT_FALSE(backend.notified);
 }
 
 class FailingCalls : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(FailingCalls, NothingEscapesAndNoProbeFileStays) {
-    FakePlatform platform;
-    const std::string failing = GetParam();
-    platform.beforeCall = [&](const std::string& call) {
-        if (call == failing)
-            throw std::runtime_error("refused");
-    };
-    EXPECT_NO_THROW(RegisterFileType(platform, kExe));
-    EXPECT_THAT(platform.files, IsEmpty());
+TEST_P(FailingCalls, NothingEscapes) {
+    FakeBackend backend;
+    backend.throwingCall = GetParam();
+    EXPECT_NO_THROW(RegisterFileType(backend, kExe));
 }
 
 INSTANTIATE_TEST_SUITE_P(Calls, FailingCalls,
-                         ::testing::Values("programFolder", "tempFolder", "createTempFile",
-                                           "renameFile", "findExecutable", "openClassKey",
-                                           "setDefaultValue", "notifyAssociationsChanged"));
+                         ::testing::Values("programFolder", "associatedProgram", "registerFileType",
+                                           "notifyAssociationsChanged"));
+
+struct StripCase {
+    const char* path;
+    char separator;
+    const char* name;
+};
+
+class StripPathTable : public ::testing::TestWithParam<StripCase> {};
+
+TEST_P(StripPathTable, KeepsWhatFollowsTheLastSeparator) {
+    EXPECT_EQ(StripPath(GetParam().path, GetParam().separator), GetParam().name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, StripPathTable,
+    ::testing::Values(StripCase{"C:\\Program Files\\Obrix\\Obrix.exe", '\\', "Obrix.exe"},
+                      StripCase{"Obrix.exe", '\\', "Obrix.exe"}, StripCase{"", '\\', ""},
+                      StripCase{"C:\\Obrix\\", '\\', ""},
+                      StripCase{"\\Obrix.exe", '\\', "Obrix.exe"},
+                      StripCase{"C:Obrix.exe", '\\', "C:Obrix.exe"},
+                      // Slashes are not separators on Windows.
+                      StripCase{"C:\\Tools/Obrix.exe", '\\', "Tools/Obrix.exe"},
+                      StripCase{"/usr/bin/Obrix", '/', "Obrix"},
+                      StripCase{"/opt/a\\b/Obrix", '/', "Obrix"}, StripCase{"/", '/', ""}));
+
+struct ProbeCase {
+    const char* tempFile;
+    const char* probe;
+};
+
+class ProbeNames : public ::testing::TestWithParam<ProbeCase> {};
+
+TEST_P(ProbeNames, TheTemporaryFileTakesTheExtensionAskedAbout) {
+    EXPECT_EQ(ProbeFilePath(GetParam().tempFile, "OCI", '\\'), GetParam().probe);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TempFiles, ProbeNames,
+    ::testing::Values(ProbeCase{"C:\\Temp\\~1A2B.TMP", "C:\\Temp\\~1A2B.OCI"},
+                      // Dots in the folder (a user name with a dot) stay where they are.
+                      ProbeCase{"C:\\Users\\jan.de.vries\\AppData\\Local\\Temp\\~1A2B.TMP",
+                                "C:\\Users\\jan.de.vries\\AppData\\Local\\Temp\\~1A2B.OCI"},
+                      ProbeCase{"C:\\Users\\jan.de.vries\\~1A2B",
+                                "C:\\Users\\jan.de.vries\\~1A2B.OCI"},
+                      ProbeCase{"C:\\Temp\\~A.B.TMP", "C:\\Temp\\~A.B.OCI"}));
 
 } // namespace

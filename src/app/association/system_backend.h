@@ -2,7 +2,7 @@
 
 // The association backend of the system the program runs on, and the start-up step with it.
 
-#include "app/association/platform.h"
+#include "app/association/backend.h"
 
 #include <memory>
 #include <string_view>
@@ -16,8 +16,8 @@ inline constexpr std::string_view kOwnExecutableName = "Obrix.exe";
 inline constexpr std::string_view kOwnExecutableName = "Obrix";
 #endif
 
-// The Windows registry backend on Windows, the freedesktop one elsewhere.
-std::unique_ptr<Platform> makeSystemPlatform();
+// The Windows shell and registry on Windows, GIO elsewhere.
+std::unique_ptr<Backend> makeSystemBackend();
 
 // What start-up calls: RegisterFileType on the system backend with the program's own name.
 void registerFileTypeForThisProgram() noexcept;

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Start-up cost of Obrix against a bare Qt Widgets window built the same way: time from exec to
+# the first window mapped, and resident memory once started, as medians of N runs each, taken
+# side by side (in turns) in one Xvfb display. Further Obrix executables (an older build, say)
+# take their turns in the same runs, so that all face the same machine load.
+#   bash scripts/measure-startup.sh [BUILD_DIR] [N] [OTHER_OBRIX...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-build}" && pwd)
+runs=${2:-15}
+shift $(($# < 2 ? $# : 2))
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
+cmake -S "$here/measure-startup" -B "$work/yardstick" -G Ninja \
+    -DCMAKE_BUILD_TYPE="${build_type:-RelWithDebInfo}" >/dev/null
+cmake --build "$work/yardstick" >/dev/null
+cc -O2 -o "$work/map_timer" "$here/measure-startup/map_timer.c" $(pkg-config --cflags --libs xcb)
+
+# A private home, so the program's first-start registration happens in the warm-up run and
+# the measured runs are ordinary later starts.
+mkdir -p "$work/home"
+export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" \
+    XDG_CACHE_HOME="$work/home/cache" XDG_RUNTIME_DIR="$work/home/run"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# Each sample: program, milliseconds to the first map, resident kilobytes 2.5 s after start.
+xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
+    timer=$1 runs=$2; shift 2
+    for program; do "$timer" 2500 "$program" >/dev/null; done   # warm-up
+    for i in $(seq "$runs"); do
+        for program; do echo "$program $("$timer" 2500 "$program")"; done
+    done' _ "$work/map_timer" "$runs" "$work/yardstick/bare_window" "$build/bin/Obrix" "$@" \
+    >"$work/samples"
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+printf 'runs: %d each\n' "$runs"
+bare="$work/yardstick/bare_window"
+bare_ms=$(awk -v p="$bare" '$1 == p { print $2 }' "$work/samples" | median)
+bare_kb=$(awk -v p="$bare" '$1 == p { print $3 }' "$work/samples" | median)
+printf 'bare Qt window: %.1f ms to mapped, %d kB resident\n' "$bare_ms" "$bare_kb"
+for program in "$build/bin/Obrix" "$@"; do
+    ms=$(awk -v p="$program" '$1 == p { print $2 }' "$work/samples" | median)
+    kb=$(awk -v p="$program" '$1 == p { print $3 }' "$work/samples" | median)
+    awk -v p="$program" -v ms="$ms" -v kb="$kb" -v bms="$bare_ms" -v bkb="$bare_kb" 'BEGIN {
+        printf "%s: %.1f ms to mapped (ratio %.2f), %d kB resident (ratio %.2f)\n",
+            p, ms, ms / bms, kb, kb / bkb }'
+done
