@@ -2,6 +2,7 @@
 
 #include "app/app_resources.h"
 #include "app/association/system_backend.h"
+#include "ui/enter_presses_button.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ void prepareApplication(QApplication& app) {
     QGuiApplication::setDesktopFileName(QStringLiteral("obrix"));
     QApplication::setWindowIcon(applicationIcon());
     app.setQuitOnLastWindowClosed(true);
+    ui::installEnterPressesFocusedButton(app);
 }
 
 StartupSteps programStartupSteps(const services::Services& services,

@@ -4,6 +4,7 @@
 #include "app/frmSplash.h"
 #include "app/startup.h"
 #include "test_services.h"
+#include "ui/help/frmCredits.h"
 #include "ui/help/frmNote.h"
 #include "ui/main_window.h"
 
@@ -15,11 +16,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <initializer_list>
 #include <memory>
 
 using obrix::app::frmSplash;
@@ -74,6 +78,7 @@ private slots:
     void loadsTheMainWindowHiddenAndHandsOverOwnership();
     void aNoteWindowKeepsTheProgramRunningAfterTheMainWindowCloses();
     void opensTheRecordOnTheCommandLineBeforeAnyWindowShows();
+    void enterPressesTheFocusedButtonInEveryWindow();
 
 private:
     // None of these starts should show a message; one that does ends the run loudly instead of
@@ -179,6 +184,28 @@ void StartupWiringTest::opensTheRecordOnTheCommandLineBeforeAnyWindowShows() {
     QVERIFY(!owner->window().RecordChanged(false));
     doubles_.commandLine.commandLine = {};
     delete splash.data();
+}
+
+void StartupWiringTest::enterPressesTheFocusedButtonInEveryWindow() {
+    frmMain main(doubles_.services());
+    obrix::ui::frmCredits credits(nullptr, doubles_.urls);
+    int presses = 0;
+    for (QWidget* window : std::initializer_list<QWidget*>{&main, &credits}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            // Only the press is under test, not the command behind it.
+            QObject::disconnect(button, &QPushButton::clicked, nullptr, nullptr);
+            QObject::connect(button, &QPushButton::clicked, [&presses] { ++presses; });
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, Qt::Key_Return);
+            QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        }
+        // In a text box Enter presses no button, not even the one focused last.
+        for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>())
+            QTest::keyClick(box, Qt::Key_Return);
+    }
+    QCOMPARE(presses, 2 * (4 + 2)); // four buttons in the main window, two in the credits
 }
 
 QTEST_MAIN(StartupWiringTest)
