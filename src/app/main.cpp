@@ -1,6 +1,6 @@
 #include "app/frmSplash.h"
 #include "app/startup.h"
-#include "ui/main_window.h"
+#include "services/services.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -14,9 +14,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     obrix::app::prepareApplication(app);
 
-    std::unique_ptr<obrix::ui::frmMain> mainWindow;
+    obrix::services::DesktopServices desktop;
+    std::unique_ptr<obrix::app::MainWindowParts> mainWindow;
     const QPointer<obrix::app::frmSplash> splash =
-        new obrix::app::frmSplash(obrix::app::programStartupSteps(mainWindow));
+        new obrix::app::frmSplash(obrix::app::programStartupSteps(desktop.services(), mainWindow));
     splash->Form_Load();
 
     const int result = QApplication::exec();

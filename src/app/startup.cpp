@@ -3,7 +3,6 @@
 #include "app/app_resources.h"
 #include "app/association/system_backend.h"
 #include "ui/enter_presses_button.h"
-#include "ui/main_window.h"
 
 #include <QApplication>
 
@@ -18,13 +17,15 @@ void prepareApplication(QApplication& app) {
     ui::installEnterPressesFocusedButton(app);
 }
 
-StartupSteps programStartupSteps(std::unique_ptr<ui::frmMain>& owner) {
+StartupSteps programStartupSteps(const services::Services& services,
+                                 std::unique_ptr<MainWindowParts>& owner) {
     StartupSteps steps;
-    steps.loadMainWindow = [&owner]() -> QWidget* {
-        // Constructing the window runs its load handler, which opens a record named on the
-        // command line; the window is not shown yet.
-        owner = std::make_unique<ui::frmMain>();
-        return owner.get();
+    steps.loadMainWindow = [services, &owner]() -> QWidget* {
+        // Constructing the window runs its load handler; then the record named on the command
+        // line is opened. The window is not shown yet.
+        owner = std::make_unique<MainWindowParts>(services);
+        owner->openStartupRecord();
+        return &owner->window();
     };
     steps.registerFileType = [] {
         association::registerFileTypeForThisProgram();

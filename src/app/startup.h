@@ -1,14 +1,11 @@
 #pragma once
 
 #include "app/frmSplash.h"
+#include "app/main_window_parts.h"
 
 #include <memory>
 
 class QApplication;
-
-namespace obrix::ui {
-class frmMain;
-}
 
 // What main() does before the event loop starts.
 namespace obrix::app {
@@ -19,8 +16,10 @@ namespace obrix::app {
 // in every window.
 void prepareApplication(QApplication& app);
 
-// The real start-up steps: the main window, made into `owner` (which keeps it for the whole run,
-// since the splash does not), and the record file-type registration for this system.
-StartupSteps programStartupSteps(std::unique_ptr<ui::frmMain>& owner);
+// The real start-up steps: the main window with its commands, made into `owner` (which keeps it
+// for the whole run, since the splash does not) on `services`, and the record file-type
+// registration for this system.
+StartupSteps programStartupSteps(const services::Services& services,
+                                 std::unique_ptr<MainWindowParts>& owner);
 
 } // namespace obrix::app

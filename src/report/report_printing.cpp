@@ -63,15 +63,16 @@ QString copyOutputFileName(const QString& fileName, int copy) {
     return info.dir().filePath(name);
 }
 
-ReportPrinting::ReportPrinting(ShowMessage showMessage, QWidget* dialogParent)
+ReportPrinting::ReportPrinting(services::MessageBoxes& messages, QWidget* dialogParent)
     : ReportPrinting(std::make_unique<SystemPrintDialog>(dialogParent),
-                     std::make_unique<PrinterDocument>(), std::move(showMessage)) {}
+                     std::make_unique<PrinterDocument>(), messages) {}
 
 ReportPrinting::ReportPrinting(std::unique_ptr<PrintDialog> dialog,
-                               std::unique_ptr<ReportDocument> document, ShowMessage showMessage)
+                               std::unique_ptr<ReportDocument> document,
+                               services::MessageBoxes& messages)
     : dialog_(std::move(dialog))
     , document_(std::move(document))
-    , showMessage_(std::move(showMessage)) {}
+    , messages_(messages) {}
 
 ReportPrinting::~ReportPrinting() = default;
 
@@ -121,8 +122,7 @@ PrintOutcome ReportPrinting::printCopies(const QList<ReportLine>& lines, int cop
 }
 
 PrintOutcome ReportPrinting::fail(const QString& description) {
-    if (showMessage_)
-        showMessage_(printFailureMessage(description));
+    messages_.show(printFailureMessage(description));
     return PrintOutcome::Failed;
 }
 

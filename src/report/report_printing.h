@@ -7,11 +7,11 @@
 #include "report/print_dialog.h"
 #include "report/report_document.h"
 #include "report/report_lines.h"
+#include "services/message_boxes.h"
 
 #include <QLocale>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -38,12 +38,10 @@ QString copyOutputFileName(const QString& fileName, int copy);
 
 class ReportPrinting {
 public:
-    using ShowMessage = std::function<void(const QString& text)>;
-
-    // The system's printer dialog and real print jobs; messages go to showMessage.
-    explicit ReportPrinting(ShowMessage showMessage, QWidget* dialogParent = nullptr);
+    // The system's printer dialog over dialogParent and real print jobs; failures go to messages.
+    explicit ReportPrinting(services::MessageBoxes& messages, QWidget* dialogParent = nullptr);
     ReportPrinting(std::unique_ptr<PrintDialog> dialog, std::unique_ptr<ReportDocument> document,
-                   ShowMessage showMessage);
+                   services::MessageBoxes& messages);
     ~ReportPrinting();
 
     ReportPrinting(const ReportPrinting&) = delete;
@@ -62,7 +60,7 @@ private:
 
     std::unique_ptr<PrintDialog> dialog_;
     std::unique_ptr<ReportDocument> document_;
-    ShowMessage showMessage_;
+    services::MessageBoxes& messages_;
     std::unique_ptr<QPrinter> printer_;
 };
 

@@ -1,13 +1,7 @@
 #include "ui/main_window.h"
 
-#include "records/record_commands.h"
-#include "records/startup_command_line.h"
-#include "report/print_command.h"
 #include "ui/accessibility/accessible_names.h"
 #include "ui/changed_flags.h"
-#include "ui/clock.h"
-#include "ui/help/help_commands.h"
-#include "ui/history/history_command.h"
 #include "ui/item_entry_filter.h"
 #include "ui/main_window_texts.h"
 #include "ui/menu_shortcut_priority.h"
@@ -36,11 +30,11 @@ constexpr QSize kClientSize = twipsSize(10950, 9210);
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent)
-    : frmMain(scoring::NormalDistributionSource::Factory{}, parent) {}
-
-frmMain::frmMain(scoring::NormalDistributionSource::Factory statistics, QWidget* parent)
+frmMain::frmMain(const services::Services& services,
+                 scoring::NormalDistributionSource::Factory statistics, QWidget* parent)
     : QMainWindow(parent)
+    , messages_(services.messages)
+    , clock_(services.clock)
     , statistics_(statistics ? scoring::NormalDistributionSource(std::move(statistics))
                              : scoring::NormalDistributionSource()) {
     setObjectName(QStringLiteral("frmMain"));
@@ -55,10 +49,6 @@ frmMain::frmMain(scoring::NormalDistributionSource::Factory statistics, QWidget*
     setTabOrderOfControls();
     connectHandlers();
     applyAccessibleNames(*this);
-    recordCommands_ = std::make_unique<records::RecordCommands>(*this);
-    printCommand_ = std::make_unique<report::PrintCommand>(*this);
-    helpCommands_ = std::make_unique<HelpCommands>(*this);
-    historyCommand_ = std::make_unique<HistoryCommand>(*this);
 
     resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
     Form_Load();
@@ -161,7 +151,7 @@ void frmMain::Form_Load() {
     for (QComboBox* box : itemBoxes())
         box->clearEditText();
     txtName->clear();
-    DTPicker->setDate(today());
+    DTPicker->setDate(clock_.today());
     OpGeneral->setChecked(true);
     Frame1->hide();
     Frame2->show();
@@ -171,7 +161,6 @@ void frmMain::Form_Load() {
     Combo1->setFocus();
     // The program's own filling is not a change to the record.
     RecordChanged(true);
-    recordCommands_->openStartupRecord(records::startupCommandLine());
 }
 
 void frmMain::Form_Unload(bool& cancel) {
@@ -259,7 +248,7 @@ void frmMain::mnuFileExit_Click() {
     close();
 }
 void frmMain::mnuFileHistory_Click() {
-    historyCommand_->open();
+    run(Command::History);
 }
 
 } // namespace obrix::ui

@@ -2,20 +2,24 @@
 
 // frmMain: the program's working window. Its controls are the only store of the current client
 // record (name, date, 18 item texts), the comparison group and the computed results; there is no
-// separate data model. Other parts of the program (record commands, printing, start-up) read and
-// write the controls directly through the public pointers below; each pointer's objectName is the
-// member's name.
+// separate data model. The record commands and the print command read and fill the controls
+// through the RecordForm and ReportForm interfaces the window implements; the public pointers
+// below (each pointer's objectName is the member's name) are for the window's own parts and
+// tests.
 //
 // Commands that other parts implement (New, Open, Save, Save As, Print, Scoring Note, About) are
-// wired to their named handlers here and run whatever setCommandHandler installed; closing the
-// window asks the unload handler, which may cancel it. The window icon is the application's
-// (QApplication::setWindowIcon).
+// wired to their named handlers here and run whatever setCommandHandler installed (start-up
+// installs them); closing the window asks the unload handler, which may cancel it. The window
+// icon is the application's (QApplication::setWindowIcon).
 //
 // Changed flags: txtName, DTPicker, the 18 item boxes, the 21 result boxes and the three fixed-text
 // boxes carry a "DataChanged" flag (see ui/changed_flags.h) raised by every change of their value;
 // RecordChanged reports and optionally clears them. They are clear when the constructor returns.
 
+#include "record_commands/record_form.h"
+#include "report/report_form.h"
 #include "scoring/calculation.h"
+#include "services/services.h"
 
 #include <QMainWindow>
 
@@ -34,34 +38,25 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace obrix::records {
-class RecordCommands;
-}
-namespace obrix::report {
-class PrintCommand;
-}
-
 namespace obrix::ui {
 
-class HelpCommands;
-class HistoryCommand;
-
 // NOLINTNEXTLINE(readability-identifier-naming): the window's established name
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public records::RecordForm, public report::ReportForm {
     Q_OBJECT
 
 public:
-    enum class Command { New, Open, Save, SaveAs, Print, ScoringNote, About };
-    static constexpr std::size_t kCommandCount = 7;
+    enum class Command { New, Open, Save, SaveAs, Print, ScoringNote, About, History };
+    static constexpr std::size_t kCommandCount = 8;
     using CommandHandler = std::function<void()>;
     // Called when the window is about to close, however the closing started; setting cancel
     // keeps the window open.
     using UnloadHandler = std::function<void(bool& cancel)>;
 
-    explicit frmMain(QWidget* parent = nullptr);
-    // The statistics factory makes the normal-distribution component on first use (tests pass
-    // one that fails).
-    explicit frmMain(scoring::NormalDistributionSource::Factory statistics,
+    // Messages and today's date come from `services`. The statistics factory makes the
+    // normal-distribution component on first use (empty: the program's own; tests pass one that
+    // fails).
+    explicit frmMain(const services::Services& services,
+                     scoring::NormalDistributionSource::Factory statistics = {},
                      QWidget* parent = nullptr);
     ~frmMain() override;
 
@@ -69,10 +64,18 @@ public:
     void setUnloadHandler(UnloadHandler handler);
 
     // True when at least one changed flag was raised when the call began; Reset clears them all.
-    bool RecordChanged(bool Reset);
+    bool RecordChanged(bool Reset) override;
 
-    // New, Open, Save, Save As, the closing question and the start-up open.
-    records::RecordCommands& recordCommands() { return *recordCommands_; }
+    // The record as the record commands see it: txtName, DTPicker and Combo1 to Combo18.
+    records::ClientRecord record() const override;
+    std::string showRecordProblem(const records::ClientRecord& record) const override;
+    void ShowRecord(const records::ClientRecord& record) override;
+    void emptyNameAndResults() override;
+    void emptyItems() override;
+    void showInstructions(const QString& warning) override;
+
+    // What the report prints: txtName, DTPicker, OpGeneral and the result boxes.
+    report::ReportInput reportInput() const override;
 
     // One row of the results panel, in scale order (Washing ... Total).
     struct ResultRow {
@@ -210,8 +213,8 @@ public slots:
 
 public:
     // Initial state: empty name and items, today's date, General Population selected, instructions
-    // shown, fixed texts in place, focus on item 1, all changed flags clear; then the record the
-    // command line names, if any, is opened. Run by the constructor.
+    // shown, fixed texts in place, focus on item 1, all changed flags clear. Run by the
+    // constructor; start-up then opens the record the command line names, if any.
     void Form_Load();
     // The closing of the window, however started; asks the unload handler.
     void Form_Unload(bool& cancel);
@@ -236,14 +239,12 @@ private:
     scoring::ItemTexts itemTexts() const;
     void showCalculation(const scoring::Calculation& result);
 
+    services::MessageBoxes& messages_;
+    services::Clock& clock_;
     scoring::NormalDistributionSource statistics_;
     std::array<CommandHandler, kCommandCount> commandHandlers_;
     UnloadHandler unloadHandler_;
     bool centred_ = false;
-    std::unique_ptr<records::RecordCommands> recordCommands_;
-    std::unique_ptr<report::PrintCommand> printCommand_;
-    std::unique_ptr<HelpCommands> helpCommands_;
-    std::unique_ptr<HistoryCommand> historyCommand_;
 };
 
 } // namespace obrix::ui

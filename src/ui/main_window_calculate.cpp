@@ -2,7 +2,6 @@
 
 #include "ui/main_window.h"
 #include "ui/main_window_texts.h"
-#include "ui/message_box.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -32,12 +31,12 @@ void frmMain::Calculate() {
                                     QLocale().decimalPoint().toStdString());
     } catch (const std::exception& error) {
         // Nothing was written: report it like any other failed command and leave the window.
-        MessageBoxes::show(texts::kCommandFailure + QStringLiteral("\r\n") +
-                           QString::fromUtf8(error.what()));
+        messages_.show(texts::kCommandFailure + QStringLiteral("\r\n") +
+                       QString::fromUtf8(error.what()));
         return;
     }
     if (result.validation != scoring::ValidationError::None) {
-        MessageBoxes::show(QString::fromUtf8(scoring::validationMessage(result.validation)));
+        messages_.show(QString::fromUtf8(scoring::validationMessage(result.validation)));
         return;
     }
     showCalculation(result);
@@ -58,8 +57,8 @@ void frmMain::showCalculation(const scoring::Calculation& result) {
     if (!result.complete()) {
         // The percentile boxes not reached keep their earlier texts and the panels stay as they
         // are, so a half-finished computation is never shown as a finished one.
-        MessageBoxes::show(texts::kPercentileFailure + QStringLiteral("\r\n") +
-                           QString::fromStdString(result.failure));
+        messages_.show(texts::kPercentileFailure + QStringLiteral("\r\n") +
+                       QString::fromStdString(result.failure));
         return;
     }
     Frame2->hide();

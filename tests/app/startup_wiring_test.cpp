@@ -3,12 +3,10 @@
 
 #include "app/frmSplash.h"
 #include "app/startup.h"
-#include "records/startup_command_line.h"
+#include "test_services.h"
 #include "ui/help/frmCredits.h"
 #include "ui/help/frmNote.h"
-#include "ui/help/url_opener.h"
 #include "ui/main_window.h"
-#include "ui/message_box.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,14 +27,16 @@
 #include <memory>
 
 using obrix::app::frmSplash;
+using obrix::app::MainWindowParts;
 using obrix::app::programStartupSteps;
 using obrix::ui::frmMain;
 
 namespace {
 
 // The real steps, except the registration: a test must not change the desktop's settings.
-obrix::app::StartupSteps stepsWithoutRegistration(std::unique_ptr<frmMain>& owner) {
-    obrix::app::StartupSteps steps = programStartupSteps(owner);
+obrix::app::StartupSteps stepsWithoutRegistration(obrix::testing::TestServices& doubles,
+                                                  std::unique_ptr<MainWindowParts>& owner) {
+    obrix::app::StartupSteps steps = programStartupSteps(doubles.services(), owner);
     steps.registerFileType = {};
     return steps;
 }
@@ -67,21 +67,6 @@ protected:
     }
 };
 
-// Replaces the program's command line for as long as it lives.
-class CommandLineOverride {
-public:
-    explicit CommandLineOverride(QStringList arguments)
-        : previous_(obrix::records::setStartupCommandLineSource([arguments] {
-            return obrix::records::StartupCommandLine::fromArguments(arguments);
-        })) {}
-    ~CommandLineOverride() { obrix::records::setStartupCommandLineSource(previous_); }
-    CommandLineOverride(const CommandLineOverride&) = delete;
-    CommandLineOverride& operator=(const CommandLineOverride&) = delete;
-
-private:
-    obrix::records::StartupCommandLineSource previous_;
-};
-
 } // namespace
 
 class StartupWiringTest : public QObject {
@@ -98,7 +83,7 @@ private slots:
 private:
     // None of these starts should show a message; one that does ends the run loudly instead of
     // waiting for a click.
-    obrix::ui::MessageBoxScript messages_;
+    obrix::testing::TestServices doubles_;
 };
 
 void StartupWiringTest::initTestCase() {
@@ -114,29 +99,29 @@ void StartupWiringTest::everyWindowCarriesTheProgramIcon() {
     QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
     QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
 
-    frmMain window;
+    frmMain window(doubles_.services());
     QCOMPARE(window.windowIcon().cacheKey(), icon.cacheKey());
 }
 
 void StartupWiringTest::loadsTheMainWindowHiddenAndHandsOverOwnership() {
-    std::unique_ptr<frmMain> owner;
-    const obrix::app::StartupSteps steps = programStartupSteps(owner);
+    std::unique_ptr<MainWindowParts> owner;
+    const obrix::app::StartupSteps steps = programStartupSteps(doubles_.services(), owner);
     QVERIFY(steps.loadMainWindow);
     QVERIFY(steps.registerFileType);
 
     QWidget* loaded = steps.loadMainWindow();
 
     QVERIFY(loaded != nullptr);
-    QCOMPARE(loaded, owner.get());
+    QCOMPARE(loaded, &owner->window());
     QVERIFY(!loaded->isVisible());
     QCOMPARE(loaded->windowTitle(), QStringLiteral("Obrix"));
 }
 
 void StartupWiringTest::aNoteWindowKeepsTheProgramRunningAfterTheMainWindowCloses() {
-    std::unique_ptr<frmMain> owner;
-    const QPointer<frmSplash> splash = new frmSplash(stepsWithoutRegistration(owner));
+    std::unique_ptr<MainWindowParts> owner;
+    const QPointer<frmSplash> splash = new frmSplash(stepsWithoutRegistration(doubles_, owner));
     splash->Form_Load();
-    QVERIFY(owner && owner->isVisible());
+    QVERIFY(owner && owner->window().isVisible());
     const QPointer<obrix::ui::frmNote> note = obrix::ui::showScoringNote();
 
     bool mainClosed = false;
@@ -144,7 +129,7 @@ void StartupWiringTest::aNoteWindowKeepsTheProgramRunningAfterTheMainWindowClose
     bool timedOut = false;
     QTimer::singleShot(1300, qApp, [&] {
         QVERIFY(splash.isNull());
-        mainClosed = owner->close();
+        mainClosed = owner->window().close();
     });
     QTimer::singleShot(1700, qApp, [&] {
         runningAfterMainClosed = true;
@@ -186,24 +171,24 @@ void StartupWiringTest::opensTheRecordOnTheCommandLineBeforeAnyWindowShows() {
     file.write(line + "\r\n");
     file.close();
 
-    const CommandLineOverride commandLine({path});
+    doubles_.commandLine.commandLine = obrix::services::StartupCommandLine::fromArguments({path});
     FirstShowProbe probe;
-    std::unique_ptr<frmMain> owner;
-    const QPointer<frmSplash> splash = new frmSplash(stepsWithoutRegistration(owner));
+    std::unique_ptr<MainWindowParts> owner;
+    const QPointer<frmSplash> splash = new frmSplash(stepsWithoutRegistration(doubles_, owner));
     splash->Form_Load();
 
     QVERIFY(probe.shown);
     QCOMPARE(probe.name, QStringLiteral("Client 7"));
     QCOMPARE(probe.date, QDate(2024, 3, 5));
     QCOMPARE(probe.items, expectedItems);
-    QVERIFY(!owner->RecordChanged(false));
+    QVERIFY(!owner->window().RecordChanged(false));
+    doubles_.commandLine.commandLine = {};
     delete splash.data();
 }
 
 void StartupWiringTest::enterPressesTheFocusedButtonInEveryWindow() {
-    obrix::ui::DesktopUrlOpener opener; // never reached: the buttons are disconnected below
-    frmMain main;
-    obrix::ui::frmCredits credits(nullptr, opener);
+    frmMain main(doubles_.services());
+    obrix::ui::frmCredits credits(nullptr, doubles_.urls);
     int presses = 0;
     for (QWidget* window : std::initializer_list<QWidget*>{&main, &credits}) {
         window->show();

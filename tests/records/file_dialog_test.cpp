@@ -1,8 +1,8 @@
-// The seams of the record commands: how a request becomes a QFileDialog, the default extension
-// and the question it may need, and the read-only settings store.
-#include "records/file_dialog.h"
-#include "records/settings_store.h"
-#include "ui/message_box.h"
+// The services of the record commands: how a request becomes a QFileDialog, the default
+// extension and the question it may need, and the read-only settings store.
+#include "file_dialog_script.h"
+#include "message_box_script.h"
+#include "services/settings.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -12,9 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace obrix::records;
-using obrix::ui::MessageAnswer;
-using obrix::ui::MessageBoxScript;
+using namespace obrix::services;
+using obrix::services::MessageAnswer;
+using obrix::testing::FileDialogScript;
+using obrix::testing::MessageBoxScript;
 
 namespace {
 
@@ -145,7 +146,7 @@ void FileDialogTest::suffixAddedAfterTheDialogAsksBeforeReplacing() {
     // A platform dialog that ignored the default extension hands back the name as typed.
     dialogs.answerNext(folder.filePath(QStringLiteral("client27")));
 
-    const FileDialogAnswer result = FileDialogs::show(saveRequest(folder.path()));
+    const FileDialogAnswer result = chooseFileName(dialogs, messages, saveRequest(folder.path()));
 
     QCOMPARE(result.has_value(), chosen);
     if (chosen)
@@ -158,15 +159,16 @@ void FileDialogTest::suffixAddedAfterTheDialogAsksBeforeReplacing() {
 void FileDialogTest::settingsAreReadWithAFallback() {
     QSettings settings(QStringLiteral("Obrix"), QStringLiteral("Obrix"));
     settings.clear();
+    UserSettings user;
     const QString fallback = QStringLiteral("/program");
-    QCOMPARE(readSetting("Files", "InitDir", fallback), fallback);
+    QCOMPARE(user.read("Files", "InitDir", fallback), fallback);
     settings.setValue(QStringLiteral("Files/InitDir"), QString());
     settings.sync();
-    QCOMPARE(readSetting("Files", "InitDir", fallback), fallback);
+    QCOMPARE(user.read("Files", "InitDir", fallback), fallback);
     settings.setValue(QStringLiteral("Files/InitDir"), QStringLiteral("/srv/records"));
     settings.sync();
-    QCOMPARE(readSetting("Files", "InitDir", fallback), QStringLiteral("/srv/records"));
-    QCOMPARE(readSetting("Files", "Other", fallback), fallback);
+    QCOMPARE(user.read("Files", "InitDir", fallback), QStringLiteral("/srv/records"));
+    QCOMPARE(user.read("Files", "Other", fallback), fallback);
     settings.clear();
 }
 

@@ -2,8 +2,8 @@
 // Open, every question and dialog scripted.
 #include "record_window_fixture.h"
 
+#include "record_commands/record_texts.h"
 #include "records/record_messages.h"
-#include "records/record_texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,9 +16,12 @@
 
 using namespace obrix::records;
 using namespace obrix::records::testing;
-using obrix::ui::MessageAnswer;
-using obrix::ui::MessageButtons;
-using obrix::ui::MessageIcon;
+using obrix::services::FileDialogKind;
+using obrix::services::FileDialogRequest;
+using obrix::services::MessageAnswer;
+using obrix::services::MessageButtons;
+using obrix::services::MessageIcon;
+using obrix::services::StartupCommandLine;
 
 namespace {
 
@@ -38,7 +41,7 @@ void compute(RecordWindow& rig) {
     QVERIFY(!rig.window->txtTotal->text().isEmpty());
 }
 
-void verifyQuestion(const obrix::ui::Message& shown, const QString& text) {
+void verifyQuestion(const obrix::services::Message& shown, const QString& text) {
     QCOMPARE(shown.text, text);
     QCOMPARE(shown.buttons, MessageButtons::YesNoCancel);
     QCOMPARE(shown.icon, MessageIcon::Question);
@@ -46,7 +49,7 @@ void verifyQuestion(const obrix::ui::Message& shown, const QString& text) {
     QCOMPARE(shown.caption, QStringLiteral("Obrix"));
 }
 
-void verifyNotice(const obrix::ui::Message& shown, const QString& text) {
+void verifyNotice(const obrix::services::Message& shown, const QString& text) {
     QCOMPARE(shown.text, text);
     QCOMPARE(shown.buttons, MessageButtons::Ok);
     QCOMPARE(shown.icon, MessageIcon::None);

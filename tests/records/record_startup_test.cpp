@@ -2,8 +2,8 @@
 // window closes, however it is closed.
 #include "record_window_fixture.h"
 
+#include "record_commands/record_texts.h"
 #include "records/record_messages.h"
-#include "records/record_texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,11 +11,12 @@
 
 using namespace obrix::records;
 using namespace obrix::records::testing;
-using obrix::ui::MessageAnswer;
-using obrix::ui::MessageButtons;
-using obrix::ui::MessageIcon;
+using obrix::services::MessageAnswer;
+using obrix::services::MessageButtons;
+using obrix::services::MessageIcon;
+using obrix::services::StartupCommandLine;
 
-Q_DECLARE_METATYPE(obrix::records::StartupCommandLine)
+Q_DECLARE_METATYPE(obrix::services::StartupCommandLine)
 
 namespace {
 
@@ -116,7 +117,7 @@ void RecordStartupTest::commandLines() {
     RecordWindow rig(commandLine, fails ? 1 : 0);
     if (fails) {
         QCOMPARE(rig.messages.shown().size(), 1);
-        const obrix::ui::Message& shown = rig.messages.shown()[0];
+        const obrix::services::Message& shown = rig.messages.shown()[0];
         QCOMPARE(shown.text,
                  QString::fromStdString(unreadableRecordMessage(description.toStdString())));
         QCOMPARE(shown.buttons, MessageButtons::Ok);
@@ -222,7 +223,7 @@ void RecordStartupTest::everyWayOfClosingAsks() {
     RecordWindow rig;
     rig.window->show();
     rig.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(rig.window));
     rig.window->txtName->setText(QStringLiteral("edited"));
     rig.messages.answerNext(MessageAnswer::Cancel);
     if (way == "close")

@@ -3,13 +3,8 @@
 // A main window for the record command tests: fixed "today", scripted message boxes and file
 // dialogs, a scripted settings store, a chosen command line, and a temporary folder for files.
 
-#include "records/file_dialog.h"
-#include "records/record_commands.h"
-#include "records/settings_store.h"
-#include "records/startup_command_line.h"
-#include "ui/clock.h"
-#include "ui/main_window.h"
-#include "ui/message_box.h"
+#include "app/main_window_parts.h"
+#include "test_services.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -36,23 +31,19 @@ inline const QStringList kExampleAnswers = {"2", "1", "0", "3", "2", "1", "0", "
 
 class RecordWindow {
 public:
+    // The window as start-up puts it together, with the record the command line names opened.
     // startupNotices: how many message boxes the window's loading is expected to show.
-    explicit RecordWindow(StartupCommandLine commandLine = {}, int startupNotices = 0) {
+    explicit RecordWindow(services::StartupCommandLine commandLine = {}, int startupNotices = 0)
+        : doubles(kToday)
+        , messages(doubles.messages)
+        , dialogs(doubles.dialogs)
+        , settings(doubles.settings.values) {
         for (int notice = 0; notice < startupNotices; ++notice)
-            messages.answerNext(ui::MessageAnswer::Ok);
-        previousToday_ = ui::setTodaySource([] { return kToday; });
-        previousSettings_ = setSettingReader(
-            [this](const QString& section, const QString& key, const QString& fallback) {
-                return settings.value(section + QLatin1Char('/') + key, fallback);
-            });
-        previousCommandLine_ = setStartupCommandLineSource([commandLine] { return commandLine; });
-        window = std::make_unique<ui::frmMain>();
-    }
-    ~RecordWindow() {
-        window.reset();
-        setStartupCommandLineSource(std::move(previousCommandLine_));
-        setSettingReader(std::move(previousSettings_));
-        ui::setTodaySource(std::move(previousToday_));
+            messages.answerNext(services::MessageAnswer::Ok);
+        doubles.commandLine.commandLine = std::move(commandLine);
+        parts = std::make_unique<app::MainWindowParts>(doubles.services());
+        parts->openStartupRecord();
+        window = &parts->window();
     }
     RecordWindow(const RecordWindow&) = delete;
     RecordWindow& operator=(const RecordWindow&) = delete;
@@ -108,18 +99,15 @@ public:
         return state;
     }
     bool changed() const { return window->RecordChanged(false); }
-    RecordCommands& commands() const { return window->recordCommands(); }
+    RecordCommands& commands() const { return parts->recordCommands(); }
 
-    ui::MessageBoxScript messages;
-    FileDialogScript dialogs;
-    QMap<QString, QString> settings;
+    obrix::testing::TestServices doubles;
+    obrix::testing::MessageBoxScript& messages;
+    obrix::testing::FileDialogScript& dialogs;
+    QMap<QString, QString>& settings;
     QTemporaryDir folder;
-    std::unique_ptr<ui::frmMain> window;
-
-private:
-    ui::TodaySource previousToday_;
-    SettingReader previousSettings_;
-    StartupCommandLineSource previousCommandLine_;
+    std::unique_ptr<app::MainWindowParts> parts;
+    ui::frmMain* window = nullptr;
 };
 
 } // namespace obrix::records::testing

@@ -1,11 +1,9 @@
 // File > Print Report from the main window: what the window holds reaches paper, read back from
 // a PDF with pdftotext; a failing printer is reported through the program's message box.
 
+#include "app/main_window_parts.h"
 #include "pdf_print_dialog.h"
-#include "records/startup_command_line.h"
-#include "report/print_command.h"
-#include "ui/main_window.h"
-#include "ui/message_box.h"
+#include "test_services.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,7 +19,7 @@
 
 using namespace obrix;
 using namespace obrix::report;
-using obrix::report::testing::PdfDialog;
+using obrix::testing::PdfDialog;
 
 namespace {
 
@@ -35,17 +33,17 @@ public:
     bool end(QString&) override { return true; }
 };
 
-std::unique_ptr<ui::frmMain> newWindow() {
-    records::setStartupCommandLineSource([] { return records::StartupCommandLine{}; });
-    return std::make_unique<ui::frmMain>();
-}
+// The main window as start-up puts it together, printing through the given dialog and document.
+struct PrintingWindow {
+    PrintingWindow(std::unique_ptr<PrintDialog> dialog, std::unique_ptr<ReportDocument> document)
+        : parts(doubles.services(), std::make_unique<ReportPrinting>(
+                                        std::move(dialog), std::move(document), doubles.messages))
+        , window(&parts.window()) {}
 
-std::unique_ptr<ReportPrinting> printingTo(std::unique_ptr<PrintDialog> dialog,
-                                           std::unique_ptr<ReportDocument> document) {
-    return std::make_unique<ReportPrinting>(
-        std::move(dialog), std::move(document),
-        [](const QString& text) { ui::MessageBoxes::show(text); });
-}
+    obrix::testing::TestServices doubles;
+    app::MainWindowParts parts;
+    ui::frmMain* window;
+};
 
 } // namespace
 
@@ -54,7 +52,8 @@ class PrintCommandTest : public QObject {
 
 private slots:
     void readsTheWindowAsItStands() {
-        auto window = newWindow();
+        obrix::testing::TestServices doubles;
+        auto window = std::make_unique<ui::frmMain>(doubles.services());
         window->txtName->setText(QStringLiteral("Client 0427"));
         window->DTPicker->setDate(QDate(2026, 3, 14));
         for (QComboBox* box : window->itemBoxes())
@@ -63,7 +62,7 @@ private slots:
         window->OpOCD->setChecked(true); // selected without recomputing: paper names it anyway
         window->txtPercentHoard->setText(QStringLiteral("edited"));
 
-        const ReportInput input = readReportInput(*window);
+        const ReportInput input = window->reportInput();
         QCOMPARE(input.identifier, QStringLiteral("Client 0427"));
         QCOMPARE(input.date, QDate(2026, 3, 14));
         QVERIFY(!input.generalPopulation);
@@ -80,9 +79,8 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
-        auto window = newWindow();
-        PrintCommand command(*window, printingTo(std::make_unique<PdfDialog>(pdf),
-                                                 std::make_unique<PrinterDocument>()));
+        PrintingWindow rig(std::make_unique<PdfDialog>(pdf), std::make_unique<PrinterDocument>());
+        ui::frmMain* window = rig.window;
         window->txtName->setText(QStringLiteral("Client 0427"));
         for (QComboBox* box : window->itemBoxes())
             box->setEditText(QStringLiteral("2"));
@@ -102,11 +100,11 @@ private slots:
     }
 
     void aPrinterFailureIsShownOnce() {
-        auto window = newWindow();
-        PrintCommand command(*window, printingTo(std::make_unique<PdfDialog>(QString()),
-                                                 std::make_unique<BrokenDocument>()));
-        ui::MessageBoxScript messages;
-        messages.answerNext(ui::MessageAnswer::Ok);
+        PrintingWindow rig(std::make_unique<PdfDialog>(QString()),
+                           std::make_unique<BrokenDocument>());
+        ui::frmMain* window = rig.window;
+        obrix::testing::MessageBoxScript& messages = rig.doubles.messages;
+        messages.answerNext(services::MessageAnswer::Ok);
 
         window->mnuPrint->trigger();
 

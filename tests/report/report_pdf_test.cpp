@@ -1,6 +1,7 @@
 // The report painted for real: column placement on a printer device, and the print command
 // writing PDF files through QPrinter, read back with pdftotext.
 
+#include "message_box_script.h"
 #include "pdf_print_dialog.h"
 #include "report/report_printing.h"
 #include "report/report_renderer.h"
@@ -13,7 +14,7 @@
 #include <QTest>
 
 using namespace obrix::report;
-using obrix::report::testing::PdfDialog;
+using obrix::testing::PdfDialog;
 
 namespace {
 
@@ -77,15 +78,14 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString first = dir.filePath(QStringLiteral("report.pdf"));
-        QStringList messages;
+        obrix::testing::MessageBoxScript messages;
         ReportPrinting printing(std::make_unique<PdfDialog>(first, 2),
-                                std::make_unique<PrinterDocument>(),
-                                [&](const QString& text) { messages << text; });
+                                std::make_unique<PrinterDocument>(), messages);
 
         QCOMPARE(
             printing.print(computedRecord(), QLocale(QLocale::English, QLocale::UnitedKingdom)),
             PrintOutcome::Printed);
-        QVERIFY(messages.isEmpty());
+        QVERIFY(messages.shown().isEmpty());
 
         QStringList texts;
         for (const QString& file : {first, dir.filePath(QStringLiteral("report-2.pdf"))}) {
@@ -126,14 +126,14 @@ private slots:
     void unwritableOutputIsReported() {
         QTemporaryDir dir;
         const QString target = dir.filePath(QStringLiteral("missing/folder/report.pdf"));
-        QStringList messages;
+        obrix::testing::MessageBoxScript messages;
+        messages.answerAllWithFirstButton();
         ReportPrinting printing(std::make_unique<PdfDialog>(target, 2),
-                                std::make_unique<PrinterDocument>(),
-                                [&](const QString& text) { messages << text; });
+                                std::make_unique<PrinterDocument>(), messages);
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QCOMPARE(printing.print(computedRecord()), PrintOutcome::Failed);
-        QCOMPARE(messages.size(), 1);
-        QVERIFY(messages[0].endsWith(
+        QCOMPARE(messages.shown().size(), 1);
+        QVERIFY(messages.shown()[0].text.endsWith(
             QStringLiteral("following error\r\nThe printer could not be started.")));
         QVERIFY(!QFile::exists(target));
     }

@@ -1,6 +1,7 @@
 // The print command through scripted dialog and document seams: copies, cancel, failures and
 // the printer kept for the run.
 
+#include "message_box_script.h"
 #include "report/report_printing.h"
 
 #include <QImage>
@@ -80,10 +81,14 @@ struct Harness {
         : dialog(new ScriptedDialog(std::move(result)))
         , document(new RecordingDocument)
         , printing(std::unique_ptr<PrintDialog>(dialog), std::unique_ptr<ReportDocument>(document),
-                   [this](const QString& text) { messages << text; }) {}
+                   boxes) {
+        boxes.answerAllWithFirstButton();
+    }
+    QStringList messages() const { return boxes.shownTexts(); }
+
+    obrix::testing::MessageBoxScript boxes;
     ScriptedDialog* dialog;
     RecordingDocument* document;
-    QStringList messages;
     ReportPrinting printing;
 };
 
@@ -159,9 +164,9 @@ private slots:
         QCOMPARE(h.document->ends, documents);
         QCOMPARE(h.document->begins, documents + (failBeginAt ? 1 : 0));
         if (message.isEmpty())
-            QVERIFY(h.messages.isEmpty());
+            QVERIFY(h.messages().isEmpty());
         else
-            QCOMPARE(h.messages, QStringList{kSentence + message});
+            QCOMPARE(h.messages(), QStringList{kSentence + message});
     }
 
     // The print system must not repeat each job: N copies are N jobs of one copy each, and the
@@ -203,7 +208,7 @@ private slots:
         Harness h({Outcome::Accepted, 2, {}});
         h.dialog->throwOnExec = true;
         QCOMPARE(h.printing.print(someRecord()), PrintOutcome::Failed);
-        QCOMPARE(h.messages, QStringList{kSentence + "dialog component missing"});
+        QCOMPARE(h.messages(), QStringList{kSentence + "dialog component missing"});
         QCOMPARE(h.document->begins, 0);
     }
 

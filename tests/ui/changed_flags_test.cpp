@@ -6,18 +6,18 @@
 
 #include <QDateEdit>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include <functional>
 
+using obrix::services::MessageAnswer;
 using obrix::ui::dataChanged;
 using obrix::ui::frmMain;
 using obrix::ui::hasDataChangedFlag;
-using obrix::ui::MessageAnswer;
 using obrix::ui::testing::WindowFixture;
 
 namespace {

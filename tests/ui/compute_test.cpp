@@ -14,11 +14,11 @@
 #include <stdexcept>
 
 using obrix::scoring::NormalDistribution;
+using obrix::services::Message;
+using obrix::services::MessageAnswer;
+using obrix::services::MessageButtons;
+using obrix::services::MessageIcon;
 using obrix::ui::frmMain;
-using obrix::ui::Message;
-using obrix::ui::MessageAnswer;
-using obrix::ui::MessageButtons;
-using obrix::ui::MessageIcon;
 using obrix::ui::testing::WindowFixture;
 
 namespace {

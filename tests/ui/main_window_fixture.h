@@ -3,10 +3,8 @@
 // Helpers shared by the main window tests: a window with a fixed "today", scripted message boxes,
 // command handlers that count their runs, and typing into the widget that really has the focus.
 
-#include "records/startup_command_line.h"
-#include "ui/clock.h"
+#include "test_services.h"
 #include "ui/main_window.h"
-#include "ui/message_box.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,12 +20,10 @@ inline const QDate kToday(2024, 3, 14);
 // A shown, active main window whose commands count their runs instead of doing anything.
 class WindowFixture {
 public:
-    explicit WindowFixture(scoring::NormalDistributionSource::Factory statistics = {}) {
-        previousToday_ = setTodaySource([] { return kToday; });
-        // The test runner's own arguments are no record to open.
-        previousCommandLine_ =
-            records::setStartupCommandLineSource([] { return records::StartupCommandLine{}; });
-        window = std::make_unique<frmMain>(std::move(statistics));
+    explicit WindowFixture(scoring::NormalDistributionSource::Factory statistics = {})
+        : doubles(kToday)
+        , messages(doubles.messages) {
+        window = std::make_unique<frmMain>(doubles.services(), std::move(statistics));
         for (auto command : {frmMain::Command::New, frmMain::Command::Open, frmMain::Command::Save,
                              frmMain::Command::SaveAs, frmMain::Command::Print,
                              frmMain::Command::ScoringNote, frmMain::Command::About})
@@ -37,11 +33,7 @@ public:
             cancel = keepOpen;
         });
     }
-    ~WindowFixture() {
-        window.reset();
-        setTodaySource(std::move(previousToday_));
-        records::setStartupCommandLineSource(std::move(previousCommandLine_));
-    }
+    ~WindowFixture() { window.reset(); }
     WindowFixture(const WindowFixture&) = delete;
     WindowFixture& operator=(const WindowFixture&) = delete;
 
@@ -57,15 +49,12 @@ public:
             box->setEditText(text);
     }
 
+    obrix::testing::TestServices doubles;
+    obrix::testing::MessageBoxScript& messages;
     std::unique_ptr<frmMain> window;
-    MessageBoxScript messages;
     QMap<frmMain::Command, int> runs;
     int unloads = 0;
     bool keepOpen = true; // the unload handler cancels the closing unless told otherwise
-
-private:
-    TodaySource previousToday_;
-    records::StartupCommandLineSource previousCommandLine_;
 };
 
 // Sends a key click to whatever widget has the keyboard focus, as the platform would.

@@ -1,7 +1,7 @@
-// The message-box seam: scripted answers, the record of what was shown, and the loud stop on a
-// box nobody scripted (run in a child process, since it ends the process).
+// The message boxes: scripted answers, the record of what was shown, and the loud stop on a box
+// nobody scripted (run in a child process, since it ends the process).
 
-#include "ui/message_box.h"
+#include "message_box_script.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -9,12 +9,12 @@
 
 #include <cstring>
 
-using obrix::ui::Message;
-using obrix::ui::MessageAnswer;
-using obrix::ui::MessageBoxes;
-using obrix::ui::MessageBoxScript;
-using obrix::ui::MessageButtons;
-using obrix::ui::MessageIcon;
+using obrix::services::DialogMessageBoxes;
+using obrix::services::Message;
+using obrix::services::MessageAnswer;
+using obrix::services::MessageButtons;
+using obrix::services::MessageIcon;
+using obrix::testing::MessageBoxScript;
 
 namespace {
 
@@ -26,9 +26,10 @@ int showUnscriptedBox(int argc, char* argv[], const char* mode) {
     QApplication app(argc, argv);
     if (std::strcmp(mode, "script") == 0) {
         MessageBoxScript script;
-        MessageBoxes::show(kChildText);
+        script.show(kChildText);
     } else {
-        MessageBoxes::show(kChildText);
+        DialogMessageBoxes dialogs;
+        dialogs.show(kChildText);
     }
     return 0; // not reached: both must stop the process
 }
@@ -42,7 +43,6 @@ private slots:
     void scriptAnswersInOrderAndRecordsEachBox();
     void buttonsDefaultAndEscape_data();
     void buttonsDefaultAndEscape();
-    void scriptsNestAndRestore();
     void unscriptedBoxStopsTheProcess_data();
     void unscriptedBoxStopsTheProcess();
 };
@@ -52,10 +52,10 @@ void MessageBoxTest::scriptAnswersInOrderAndRecordsEachBox() {
     script.answerNext(MessageAnswer::No);
     script.answerNext(MessageAnswer::Ok);
 
-    QCOMPARE(MessageBoxes::show(QStringLiteral("Save?"), MessageButtons::YesNoCancel,
-                                MessageIcon::Question),
-             MessageAnswer::No);
-    QCOMPARE(MessageBoxes::show(QStringLiteral("Done.")), MessageAnswer::Ok);
+    QCOMPARE(
+        script.show(QStringLiteral("Save?"), MessageButtons::YesNoCancel, MessageIcon::Question),
+        MessageAnswer::No);
+    QCOMPARE(script.show(QStringLiteral("Done.")), MessageAnswer::Ok);
 
     QCOMPARE(script.pendingAnswers(), 0);
     QCOMPARE(script.shown().size(), 2);
@@ -87,28 +87,12 @@ void MessageBoxTest::buttonsDefaultAndEscape() {
     QFETCH(MessageButtons, buttons);
     QFETCH(MessageAnswer, first);
     QFETCH(MessageAnswer, escape);
-    QCOMPARE(obrix::ui::firstButton(buttons), first);
-    QCOMPARE(obrix::ui::escapeAnswer(buttons), escape);
+    QCOMPARE(obrix::services::firstButton(buttons), first);
+    QCOMPARE(obrix::services::escapeAnswer(buttons), escape);
 
     MessageBoxScript script;
     script.answerAllWithFirstButton();
-    QCOMPARE(MessageBoxes::show(QStringLiteral("?"), buttons), first);
-}
-
-void MessageBoxTest::scriptsNestAndRestore() {
-    MessageBoxScript outer;
-    outer.answerNext(MessageAnswer::Cancel);
-    {
-        MessageBoxScript inner;
-        inner.answerNext(MessageAnswer::Yes);
-        QCOMPARE(MessageBoxes::show(QStringLiteral("inner"), MessageButtons::YesNo),
-                 MessageAnswer::Yes);
-        QCOMPARE(inner.shown().size(), 1);
-    }
-    QCOMPARE(MessageBoxes::show(QStringLiteral("outer"), MessageButtons::OkCancel),
-             MessageAnswer::Cancel);
-    QCOMPARE(outer.shown().size(), 1);
-    QCOMPARE(outer.shown().first().text, QStringLiteral("outer"));
+    QCOMPARE(script.show(QStringLiteral("?"), buttons), first);
 }
 
 void MessageBoxTest::unscriptedBoxStopsTheProcess_data() {

@@ -1,10 +1,10 @@
 #include "ui/help/frmCredits.h"
 
+#include "services/url_opener.h"
 #include "ui/accessibility/accessible_names.h"
 #include "ui/help/caption_wrap_button.h"
 #include "ui/help/credits_text.h"
 #include "ui/help/text_box_style.h"
-#include "ui/help/url_opener.h"
 #include "ui/twips.h"
 #include "ui/window_fonts.h"
 
@@ -60,7 +60,7 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, const QString& te
 
 } // namespace
 
-frmCredits::frmCredits(QWidget* owner, UrlOpener& opener)
+frmCredits::frmCredits(QWidget* owner, services::UrlOpener& opener)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint)
@@ -117,7 +117,7 @@ void frmCredits::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void showCredits(QWidget* owner, UrlOpener& opener) {
+void showCredits(QWidget* owner, services::UrlOpener& opener) {
     frmCredits window(owner, opener);
     window.exec();
 }

@@ -6,9 +6,11 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace obrix::ui {
-
+namespace obrix::services {
 class UrlOpener;
+}
+
+namespace obrix::ui {
 
 // The credits window: what the program is, how to cite it and its source paper, the licence,
 // and two buttons that open the maker's web site and the paper's page at its publisher in the
@@ -23,7 +25,7 @@ class frmCredits final : public QDialog {
 public:
     // Application-modal while shown, placed by the toolkit relative to owner. opener must outlive
     // the window.
-    frmCredits(QWidget* owner, UrlOpener& opener);
+    frmCredits(QWidget* owner, services::UrlOpener& opener);
 
     // In tab order; the labels take no focus, so the focus starts on cmdPaperWebsite.
     QLabel* Label2 = nullptr;
@@ -43,11 +45,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    UrlOpener& opener_;
+    services::UrlOpener& opener_;
 };
 
 // Shows the credits window modally over owner (the main window, or nullptr) and returns once the
 // user has closed it. Web pages are opened through opener, one request per button click.
-void showCredits(QWidget* owner, UrlOpener& opener);
+void showCredits(QWidget* owner, services::UrlOpener& opener);
 
 } // namespace obrix::ui

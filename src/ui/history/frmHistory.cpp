@@ -1,11 +1,11 @@
 #include "ui/history/frmHistory.h"
 
-#include "records/file_dialog.h"
 #include "records/utf8_path.h"
+#include "services/file_dialogs.h"
+#include "services/message_boxes.h"
 #include "ui/history/history_charts.h"
 #include "ui/history/history_export.h"
 #include "ui/history/history_table_model.h"
-#include "ui/message_box.h"
 #include "ui/window_fonts.h"
 
 #include <QChart>
@@ -81,8 +81,10 @@ history::History readInWorker(history::HistoryRequest request,
 
 } // namespace
 
-frmHistory::frmHistory(std::function<scoring::ComparisonGroup()> group, QWidget* parent)
+frmHistory::frmHistory(const services::Services& services,
+                       std::function<scoring::ComparisonGroup()> group, QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , services_(services)
     , group_(std::move(group)) {
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(QStringLiteral("Obrix - Client History"));
@@ -200,13 +202,13 @@ void frmHistory::cmdReadAgain_Click() {
 
 void frmHistory::cmdFolder_Click() {
     // The file dialog seam picks files: the folder is the one of the record chosen in it.
-    records::FileDialogRequest request;
-    request.kind = records::FileDialogKind::Open;
+    services::FileDialogRequest request;
+    request.kind = services::FileDialogKind::Open;
     request.title = QStringLiteral("Choose a Record in the Client's Folder");
     request.filterDescription = QStringLiteral("OCI files (*.oci)");
     request.filterPattern = QStringLiteral("*.oci");
     request.initialFolder = folder_;
-    const records::FileDialogAnswer chosen = records::FileDialogs::show(request);
+    const services::FileDialogAnswer chosen = services_.fileDialogs.ask(request);
     if (!chosen)
         return;
     folder_ = QFileInfo(*chosen).absolutePath();
@@ -340,10 +342,10 @@ void frmHistory::showHistory(history::History read) {
 namespace {
 
 // Asks for the file to export to; empty when cancelled.
-QString exportName(const QString& title, const QString& description, const QString& suffix,
+QString exportName(const services::Services& services, const QString& title, const QString& description, const QString& suffix,
                    const QString& folder, const QString& identifier) {
-    records::FileDialogRequest request;
-    request.kind = records::FileDialogKind::Save;
+    services::FileDialogRequest request;
+    request.kind = services::FileDialogKind::Save;
     request.title = title;
     request.filterDescription = description;
     request.filterPattern = QStringLiteral("*.") + suffix;
@@ -351,41 +353,43 @@ QString exportName(const QString& title, const QString& description, const QStri
     request.fileName = identifier.trimmed() + QStringLiteral(" history.") + suffix;
     request.defaultSuffix = suffix;
     request.confirmOverwrite = true;
-    return records::FileDialogs::show(request).value_or(QString());
+    return services::chooseFileName(services.fileDialogs, services.messages, request)
+        .value_or(QString());
 }
 
-void reportFailure(const QString& sentence, const QString& reason) {
+void reportFailure(services::MessageBoxes& messages, const QString& sentence,
+                   const QString& reason) {
     if (!reason.isEmpty())
-        MessageBoxes::show(sentence + QStringLiteral("\r\n") + reason);
+        messages.show(sentence + QStringLiteral("\r\n") + reason);
 }
 
 } // namespace
 
 void frmHistory::cmdExportPng_Click() {
-    const QString path = exportName(QStringLiteral("Export Chart as PNG"),
+    const QString path = exportName(services_, QStringLiteral("Export Chart as PNG"),
                                      QStringLiteral("PNG images (*.png)"), QStringLiteral("png"),
                                      folder_, identifier_);
     if (!path.isEmpty())
-        reportFailure(QStringLiteral("The chart could not be exported."),
+        reportFailure(services_.messages, QStringLiteral("The chart could not be exported."),
                       exportChartsPng(path, *chartTotal, *chartSubscales));
 }
 
 void frmHistory::cmdExportPdf_Click() {
-    const QString path = exportName(QStringLiteral("Export Chart as PDF"),
+    const QString path = exportName(services_, QStringLiteral("Export Chart as PDF"),
                                      QStringLiteral("PDF documents (*.pdf)"),
                                      QStringLiteral("pdf"), folder_, identifier_);
     if (!path.isEmpty())
-        reportFailure(QStringLiteral("The chart could not be exported."),
+        reportFailure(services_.messages, QStringLiteral("The chart could not be exported."),
                       exportChartsPdf(path, QStringLiteral("Client History: %1").arg(identifier_),
                                       *chartTotal, *chartSubscales));
 }
 
 void frmHistory::cmdExportCsv_Click() {
-    const QString path = exportName(QStringLiteral("Export Table as CSV"),
+    const QString path = exportName(services_, QStringLiteral("Export Table as CSV"),
                                     QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"),
                                     folder_, identifier_);
     if (!path.isEmpty())
-        reportFailure(QStringLiteral("The table could not be exported."),
+        reportFailure(services_.messages, QStringLiteral("The table could not be exported."),
                       exportBytes(path, historyCsv(administrations_, readGroup_)));
 }
 

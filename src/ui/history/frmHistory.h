@@ -7,6 +7,7 @@
 // with their reason. The charts export as PNG and PDF, the table as CSV.
 
 #include "history/client_history.h"
+#include "services/services.h"
 
 #include <QFutureWatcher>
 #include <QString>
@@ -43,8 +44,8 @@ class frmHistory : public QWidget {
 
 public:
     // group gives the main window's comparison group whenever a read starts.
-    explicit frmHistory(std::function<scoring::ComparisonGroup()> group,
-                        QWidget* parent = nullptr);
+    frmHistory(const services::Services& services,
+               std::function<scoring::ComparisonGroup()> group, QWidget* parent = nullptr);
     ~frmHistory() override;
 
     // Shows the history of the client with this identifier from the folder and starts reading.
@@ -94,6 +95,7 @@ private:
     void stopReading();
     void setCommandsEnabled(bool enabled);
 
+    services::Services services_;
     std::function<scoring::ComparisonGroup()> group_;
     scoring::ComparisonGroup readGroup_ = scoring::ComparisonGroup::GeneralPopulation;
     QString identifier_;

@@ -1,6 +1,6 @@
 #include "ui/history/history_command.h"
 
-#include "records/record_commands.h"
+#include "record_commands/record_commands.h"
 #include "ui/history/frmHistory.h"
 #include "ui/main_window.h"
 
@@ -10,8 +10,11 @@
 
 namespace obrix::ui {
 
-HistoryCommand::HistoryCommand(frmMain& window)
-    : main_(window) {}
+HistoryCommand::HistoryCommand(frmMain& window, const records::RecordCommands& records,
+                               const services::Services& services)
+    : main_(window)
+    , records_(records)
+    , services_(services) {}
 
 frmHistory* HistoryCommand::window() const {
     return history_;
@@ -20,6 +23,7 @@ frmHistory* HistoryCommand::window() const {
 void HistoryCommand::open() {
     if (!history_) {
         history_ = new frmHistory(
+            services_,
             [this] {
                 return main_.OpGeneral->isChecked() ? scoring::ComparisonGroup::GeneralPopulation
                                                     : scoring::ComparisonGroup::Ocd;
@@ -29,7 +33,7 @@ void HistoryCommand::open() {
     history_->show();
     history_->raise();
     history_->activateWindow();
-    const QString& file = main_.recordCommands().recordFile();
+    const QString& file = records_.recordFile();
     if (file.isEmpty()) {
         // No file of its own yet: the folder chosen earlier, or one the user picks now.
         history_->showClient(main_.txtName->text(), history_->folder());

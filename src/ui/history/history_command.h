@@ -4,7 +4,13 @@
 // in the folder of the record's own file, or in a folder the user picks when the record has no
 // file yet. Choosing the command again brings the window up to date with the main window.
 
+#include "services/services.h"
+
 #include <QPointer>
+
+namespace obrix::records {
+class RecordCommands;
+}
 
 namespace obrix::ui {
 
@@ -13,7 +19,8 @@ class frmMain;
 
 class HistoryCommand {
 public:
-    explicit HistoryCommand(frmMain& window);
+    HistoryCommand(frmMain& window, const records::RecordCommands& records,
+                   const services::Services& services);
     HistoryCommand(const HistoryCommand&) = delete;
     HistoryCommand& operator=(const HistoryCommand&) = delete;
 
@@ -22,6 +29,8 @@ public:
 
 private:
     frmMain& main_;
+    const records::RecordCommands& records_;
+    services::Services services_;
     QPointer<frmHistory> history_;
 };
 

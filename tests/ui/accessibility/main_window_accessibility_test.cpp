@@ -4,9 +4,8 @@
 // accessible action recomputes like a click.
 #include "accessible_tree.h"
 
-#include "records/startup_command_line.h"
+#include "test_services.h"
 #include "ui/main_window.h"
-#include "ui/message_box.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,7 +18,6 @@
 #include <memory>
 
 using obrix::ui::frmMain;
-using obrix::ui::MessageBoxScript;
 namespace testing = obrix::ui::testing;
 
 namespace {
@@ -43,8 +41,6 @@ class MainWindowAccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -64,32 +60,22 @@ private slots:
 private:
     void compute(const QString& rating, Sample sample);
 
-    obrix::records::StartupCommandLineSource previousCommandLine_;
-    std::unique_ptr<MessageBoxScript> messages_;
+    std::unique_ptr<obrix::testing::TestServices> doubles_;
     std::unique_ptr<frmMain> window_;
 };
 
-void MainWindowAccessibilityTest::initTestCase() {
-    // The window opens whatever the command line names; the test's own arguments are no record.
-    previousCommandLine_ = obrix::records::setStartupCommandLineSource(
-        [] { return obrix::records::StartupCommandLine::fromArguments({}); });
-}
-
-void MainWindowAccessibilityTest::cleanupTestCase() {
-    obrix::records::setStartupCommandLineSource(std::move(previousCommandLine_));
-}
-
 void MainWindowAccessibilityTest::init() {
-    messages_ = std::make_unique<MessageBoxScript>();
-    window_ = std::make_unique<frmMain>();
+    doubles_ = std::make_unique<obrix::testing::TestServices>();
+    window_ = std::make_unique<frmMain>(doubles_->services());
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
 
 void MainWindowAccessibilityTest::cleanup() {
     window_.reset();
-    QVERIFY2(messages_->shown().isEmpty(), qPrintable(messages_->shown().value(0).text));
-    messages_.reset();
+    const auto& shown = doubles_->messages.shown();
+    QVERIFY2(shown.isEmpty(), qPrintable(shown.value(0).text));
+    doubles_.reset();
 }
 
 void MainWindowAccessibilityTest::compute(const QString& rating, Sample sample) {

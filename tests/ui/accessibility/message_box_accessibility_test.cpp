@@ -1,10 +1,10 @@
 // The program's message boxes as a screen reader announces them: an alert named by the caption,
 // described by the message, with named buttons. The boxes are the real dialogs of
-// MessageBoxes::show, answered by a timer in the test.
+// DialogMessageBoxes, answered by a timer in the test.
 //
-// Runs on the "minimal" platform instead of the offscreen one, where MessageBoxes refuses to show
-// a real dialog (so that no other test can hang on one).
-#include "ui/message_box.h"
+// Runs on the "minimal" platform instead of the offscreen one, where DialogMessageBoxes refuses to
+// show a real dialog (so that no other test can hang on one).
+#include "services/message_boxes.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -16,10 +16,10 @@
 
 #include <optional>
 
-using obrix::ui::MessageAnswer;
-using obrix::ui::MessageBoxes;
-using obrix::ui::MessageButtons;
-using obrix::ui::MessageIcon;
+using obrix::services::DialogMessageBoxes;
+using obrix::services::MessageAnswer;
+using obrix::services::MessageButtons;
+using obrix::services::MessageIcon;
 
 Q_DECLARE_METATYPE(MessageButtons)
 Q_DECLARE_METATYPE(MessageIcon)
@@ -121,7 +121,8 @@ void MessageBoxAccessibilityTest::boxIsAnnouncedWithItsMessage() {
 
     const auto standard = answer == MessageAnswer::No ? QMessageBox::No : QMessageBox::Ok;
     BoxAnswerer answerer(standard);
-    const MessageAnswer given = MessageBoxes::show(text, buttons, icon);
+    DialogMessageBoxes dialogs;
+    const MessageAnswer given = dialogs.show(text, buttons, icon);
 
     QVERIFY2(answerer.announcement.has_value(), "no message box came up");
     const Announcement& seen = *answerer.announcement;

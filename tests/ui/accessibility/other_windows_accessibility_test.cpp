@@ -2,12 +2,12 @@
 // control has a name of its own, the texts read out what they show, the licence box is labelled
 // by its heading, and the web buttons work through their accessible action.
 #include "accessible_tree.h"
+#include "recording_url_opener.h"
 
 #include "app/frmSplash.h"
 #include "ui/help/frmCredits.h"
 #include "ui/help/frmNote.h"
 #include "ui/help/note_text.h"
-#include "ui/help/url_opener.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -22,12 +22,6 @@ using obrix::ui::frmNote;
 namespace testing = obrix::ui::testing;
 
 namespace {
-
-class CountingUrlOpener final : public obrix::ui::UrlOpener {
-public:
-    void openUrl(const QUrl& url) override { requests.append(url); }
-    QList<QUrl> requests;
-};
 
 QStringList problemsOf(QWidget& window) {
     return testing::namingProblems(testing::focusableNodes(window));
@@ -82,7 +76,7 @@ void OtherWindowsAccessibilityTest::creditsControlsHaveTheirOwnNames_data() {
 void OtherWindowsAccessibilityTest::creditsControlsHaveTheirOwnNames() {
     QFETCH(QString, control);
     QFETCH(QString, name);
-    CountingUrlOpener opener;
+    obrix::testing::RecordingUrlOpener opener;
     frmCredits window(nullptr, opener);
 
     const QStringList problems = problemsOf(window);
@@ -97,7 +91,7 @@ void OtherWindowsAccessibilityTest::creditsControlsHaveTheirOwnNames() {
 }
 
 void OtherWindowsAccessibilityTest::creditsLicenceIsLabelledByItsHeading() {
-    CountingUrlOpener opener;
+    obrix::testing::RecordingUrlOpener opener;
     frmCredits window(nullptr, opener);
     const auto labelledBy =
         QAccessible::queryAccessibleInterface(window.Text1)->relations(QAccessible::Label);
@@ -117,7 +111,7 @@ void OtherWindowsAccessibilityTest::creditsButtonsWorkThroughTheirAction_data() 
 void OtherWindowsAccessibilityTest::creditsButtonsWorkThroughTheirAction() {
     QFETCH(QString, button);
     QFETCH(QString, page);
-    CountingUrlOpener opener;
+    obrix::testing::RecordingUrlOpener opener;
     frmCredits window(nullptr, opener);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

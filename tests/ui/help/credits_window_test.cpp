@@ -74,7 +74,7 @@ private slots:
     void escapeDoesNotClose();
 
 private:
-    RecordingUrlOpener opener_;
+    obrix::testing::RecordingUrlOpener opener_;
     std::unique_ptr<frmCredits> window_;
 };
 

@@ -1,7 +1,8 @@
 // The main window's help commands: the note opens once however often it is asked for, and About
 // holds the main window until the credits window is closed.
 
-#include "records/startup_command_line.h"
+#include "app/main_window_parts.h"
+#include "test_services.h"
 #include "ui/help/frmCredits.h"
 #include "ui/help/frmNote.h"
 #include "ui/main_window.h"
@@ -30,12 +31,10 @@ class HelpCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        records::setStartupCommandLineSource([] { return records::StartupCommandLine{}; });
-    }
-
     void everyWayToTheNoteOpensOneWindow() {
-        ui::frmMain window;
+        testing::TestServices doubles;
+        app::MainWindowParts parts(doubles.services());
+        ui::frmMain& window = parts.window();
         window.cmdNote->click();
         window.mnuScoringNote->trigger();
         window.cmdNote->click();
@@ -48,18 +47,24 @@ private slots:
     }
 
     void aboutIsModalOverTheMainWindow() {
-        ui::frmMain window;
+        testing::TestServices doubles;
+        app::MainWindowParts parts(doubles.services());
+        ui::frmMain& window = parts.window();
         window.show();
         bool sawCredits = false;
         QTimer::singleShot(0, [&] {
             auto* credits = qobject_cast<ui::frmCredits*>(QApplication::activeModalWidget());
             sawCredits = credits && credits->isModal() && credits->parentWidget() == &window;
             if (credits)
+                credits->cmdVelmoorWebsite
+                    ->click(); // the page opens through the program's browser service
+            if (credits)
                 credits->close();
         });
         window.mnuHelpAbout->trigger(); // returns once the credits window is closed
         QVERIFY(sawCredits);
         QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(doubles.urls.requests.size(), 1);
     }
 };
 

@@ -1,8 +1,8 @@
 // The history window against a real folder: the Total chart's points are the table's dates and
 // Totals, and the CSV export holds the table's administrations in its order.
 #include "records/client_record.h"
-#include "records/file_dialog.h"
-#include "records/record_file.h"
+#include "records/save/record_save.h"
+#include "test_services.h"
 #include "ui/history/frmHistory.h"
 #include "ui/history/history_charts.h"
 
@@ -59,7 +59,9 @@ void HistoryWindowTest::readFolder(ui::frmHistory& window) {
 }
 
 void HistoryWindowTest::chartPointsAreTheTablesDatesAndTotals() {
-    ui::frmHistory window([] { return scoring::ComparisonGroup::GeneralPopulation; });
+    testing::TestServices doubles;
+    ui::frmHistory window(doubles.services(),
+                          [] { return scoring::ComparisonGroup::GeneralPopulation; });
     readFolder(window);
     QLineSeries* total = ui::seriesNamed(*window.chartTotal->chart(), QStringLiteral("Total"));
     QVERIFY(total);
@@ -87,11 +89,11 @@ void HistoryWindowTest::chartPointsAreTheTablesDatesAndTotals() {
 }
 
 void HistoryWindowTest::csvExportHoldsTheTableInOrder() {
-    ui::frmHistory window([] { return scoring::ComparisonGroup::Ocd; });
+    testing::TestServices doubles;
+    ui::frmHistory window(doubles.services(), [] { return scoring::ComparisonGroup::Ocd; });
     readFolder(window);
     const QString path = folder_->filePath(QStringLiteral("out.csv"));
-    records::FileDialogScript dialogs;
-    dialogs.answerNext(path);
+    doubles.dialogs.answerNext(path);
     window.cmdExportCsv_Click();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));

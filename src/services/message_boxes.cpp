@@ -1,19 +1,12 @@
-#include "ui/message_box.h"
+#include "services/message_boxes.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <utility>
-
-namespace obrix::ui {
+namespace obrix::services {
 
 namespace {
-
-MessageBoxes::Presenter& presenter() {
-    static MessageBoxes::Presenter current;
-    return current;
-}
 
 QMessageBox::StandardButton toStandard(MessageAnswer answer) {
     switch (answer) {
@@ -110,20 +103,10 @@ MessageAnswer MessageBoxes::show(const QString& text, MessageButtons buttons, Me
     message.icon = icon;
     message.defaultButton = defaultButton;
     message.caption = caption;
-    return show(message);
+    return present(message);
 }
 
-MessageAnswer MessageBoxes::show(const Message& message) {
-    if (presenter())
-        return presenter()(message);
-    return showDialog(message);
-}
-
-MessageBoxes::Presenter MessageBoxes::setPresenter(Presenter replacement) {
-    return std::exchange(presenter(), std::move(replacement));
-}
-
-MessageAnswer MessageBoxes::showDialog(const Message& message) {
+MessageAnswer DialogMessageBoxes::present(const Message& message) {
     // Nobody can answer a dialog on the offscreen platform (the automated tests): stop at once
     // with the message instead of waiting forever.
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
@@ -144,24 +127,4 @@ MessageAnswer MessageBoxes::showDialog(const Message& message) {
     return fromStandard(box.exec(), message.buttons);
 }
 
-MessageBoxScript::MessageBoxScript()
-    : previous_(MessageBoxes::setPresenter([this](const Message& m) { return answer(m); })) {}
-
-MessageBoxScript::~MessageBoxScript() {
-    MessageBoxes::setPresenter(std::move(previous_));
-}
-
-MessageAnswer MessageBoxScript::answer(const Message& message) {
-    shown_.append(message);
-    if (!answers_.empty()) {
-        const MessageAnswer next = answers_.front();
-        answers_.pop_front();
-        return next;
-    }
-    if (answerAll_)
-        return firstButton(message.buttons);
-    qFatal("Message box without a scripted answer \"%s\": %s", qUtf8Printable(message.caption),
-           qUtf8Printable(message.text));
-}
-
-} // namespace obrix::ui
+} // namespace obrix::services

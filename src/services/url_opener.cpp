@@ -1,8 +1,8 @@
-#include "ui/help/url_opener.h"
+#include "services/url_opener.h"
 
 #include <QDesktopServices>
 
-namespace obrix::ui {
+namespace obrix::services {
 
 void DesktopUrlOpener::openUrl(const QUrl& url) {
     // No browser, or one that refuses the page, leaves nothing for the user to act on; the click
@@ -10,4 +10,4 @@ void DesktopUrlOpener::openUrl(const QUrl& url) {
     static_cast<void>(QDesktopServices::openUrl(url));
 }
 
-} // namespace obrix::ui
+} // namespace obrix::services

@@ -1,23 +1,14 @@
-#include "records/record_commands.h"
+#include "record_commands/record_commands.h"
 
+#include "record_commands/record_texts.h"
 #include "records/command_line.h"
-#include "records/file_dialog.h"
 #include "records/record_file.h"
 #include "records/record_messages.h"
-#include "records/record_texts.h"
 #include "records/save/record_save.h"
-#include "records/settings_store.h"
-#include "records/startup_command_line.h"
 #include "records/utf8_path.h"
-#include "records/window_record.h"
-#include "ui/main_window.h"
-#include "ui/message_box.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QPlainTextEdit>
 
 #include <system_error>
 
@@ -25,20 +16,21 @@ namespace obrix::records {
 
 namespace {
 
-using ui::MessageAnswer;
-using ui::MessageBoxes;
-using ui::MessageButtons;
-using ui::MessageIcon;
+using services::chooseFileName;
+using services::FileDialogAnswer;
+using services::MessageAnswer;
+using services::MessageButtons;
+using services::MessageIcon;
 
 QString absolute(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
 
 // A record read and checked against what the window can show; error empty on success.
-ReadResult readForWindow(const ui::frmMain& window, const QString& path) {
+ReadResult readForWindow(const RecordForm& window, const QString& path) {
     ReadResult result = readRecordFile(utf8Path(path.toStdString()));
     if (result.ok()) {
-        if (std::string problem = showRecordProblem(window, *result.record); !problem.empty())
+        if (std::string problem = window.showRecordProblem(*result.record); !problem.empty())
             return {std::nullopt, std::move(problem)};
     }
     return result;
@@ -46,23 +38,14 @@ ReadResult readForWindow(const ui::frmMain& window, const QString& path) {
 
 } // namespace
 
-RecordCommands::RecordCommands(ui::frmMain& window)
-    : window_(window) {
-    using Command = ui::frmMain::Command;
-    window_.setCommandHandler(Command::New, [this] { newRecord(); });
-    window_.setCommandHandler(Command::Open, [this] { open(); });
-    window_.setCommandHandler(Command::Save, [this] { save(); });
-    window_.setCommandHandler(Command::SaveAs, [this] { saveAs(); });
-    window_.setUnloadHandler([this](bool& cancel) { unload(cancel); });
-}
+RecordCommands::RecordCommands(RecordForm& window, const services::Services& services)
+    : window_(window)
+    , services_(services) {}
 
 void RecordCommands::newRecord() {
-    emptyNameAndResults(window_);
-    for (QComboBox* box : window_.itemBoxes())
-        box->clearEditText();
-    window_.Frame1->hide();
-    window_.Frame2->show();
-    window_.txtWarning->setPlainText(texts::kStartAgainWarning);
+    window_.emptyNameAndResults();
+    window_.emptyItems();
+    window_.showInstructions(texts::kStartAgainWarning);
     recordFile_.clear();
 }
 
@@ -70,15 +53,16 @@ void RecordCommands::open() {
     if (!settleUnsavedChanges(texts::kOpenQuestion))
         return;
 
-    dialogFolder_ = readSetting(texts::kFilesSection, texts::kInitialFolderKey,
-                                QCoreApplication::applicationDirPath());
-    FileDialogRequest request;
-    request.kind = FileDialogKind::Open;
+    dialogFolder_ = services_.settings.read(texts::kFilesSection, texts::kInitialFolderKey,
+                                            QCoreApplication::applicationDirPath());
+    services::FileDialogRequest request;
+    request.kind = services::FileDialogKind::Open;
     request.filterDescription = texts::kOpenFilter;
     request.filterPattern = texts::kRecordPattern;
     request.initialFolder = dialogFolder_;
     request.fileName = lastChosenName_;
-    const FileDialogAnswer chosen = FileDialogs::show(request);
+    const FileDialogAnswer chosen =
+        chooseFileName(services_.fileDialogs, services_.messages, request);
     if (!chosen)
         return;
     lastChosenName_ = *chosen;
@@ -90,8 +74,8 @@ void RecordCommands::open() {
         showUnreadable(read.error);
         return;
     }
-    emptyNameAndResults(window_);
-    ShowRecord(window_, *read.record);
+    window_.emptyNameAndResults();
+    window_.ShowRecord(*read.record);
     window_.RecordChanged(true);
     recordFile_ = absolute(*chosen);
 }
@@ -103,8 +87,8 @@ SaveOutcome RecordCommands::save() {
 }
 
 SaveOutcome RecordCommands::saveAs() {
-    FileDialogRequest request;
-    request.kind = FileDialogKind::Save;
+    services::FileDialogRequest request;
+    request.kind = services::FileDialogKind::Save;
     request.title = texts::kSaveAsTitle;
     request.filterDescription = texts::kSaveAsFilter;
     request.filterPattern = texts::kRecordPattern;
@@ -112,7 +96,8 @@ SaveOutcome RecordCommands::saveAs() {
     request.fileName = recordFile_;
     request.defaultSuffix = texts::kRecordSuffix;
     request.confirmOverwrite = true;
-    const FileDialogAnswer chosen = FileDialogs::show(request);
+    const FileDialogAnswer chosen =
+        chooseFileName(services_.fileDialogs, services_.messages, request);
     if (!chosen)
         return SaveOutcome::Cancelled;
     lastChosenName_ = *chosen;
@@ -126,11 +111,11 @@ void RecordCommands::unload(bool& cancel) {
     cancel = !settleUnsavedChanges(texts::kCloseQuestion);
 }
 
-void RecordCommands::openStartupRecord(const StartupCommandLine& commandLine) {
+void RecordCommands::openStartupRecord(const services::StartupCommandLine& commandLine) {
     if (commandLine.isEmpty())
         return;
     const std::optional<std::string> chosen =
-        chooseStartupFile(startupCandidates(commandLine), isOrdinaryFile);
+        chooseStartupFile(services::startupCandidates(commandLine), isOrdinaryFile);
     if (!chosen) {
         showUnreadable(std::make_error_code(std::errc::no_such_file_or_directory).message());
         return;
@@ -141,7 +126,7 @@ void RecordCommands::openStartupRecord(const StartupCommandLine& commandLine) {
         showUnreadable(read.error);
         return;
     }
-    ShowRecord(window_, *read.record);
+    window_.ShowRecord(*read.record);
     dialogFolder_ = QCoreApplication::applicationDirPath();
     window_.RecordChanged(true);
     recordFile_ = absolute(path);
@@ -150,8 +135,8 @@ void RecordCommands::openStartupRecord(const StartupCommandLine& commandLine) {
 bool RecordCommands::settleUnsavedChanges(const QString& question) {
     if (!window_.RecordChanged(false))
         return true;
-    switch (MessageBoxes::show(question, MessageButtons::YesNoCancel, MessageIcon::Question,
-                               MessageAnswer::Yes)) {
+    switch (services_.messages.show(question, MessageButtons::YesNoCancel, MessageIcon::Question,
+                                    MessageAnswer::Yes)) {
     case MessageAnswer::Yes:
         // Only a save that went through lets the command go on: nothing is lost unless the user
         // says No.
@@ -166,10 +151,9 @@ bool RecordCommands::settleUnsavedChanges(const QString& question) {
 }
 
 SaveOutcome RecordCommands::writeTo(const QString& path) {
-    const std::string failure =
-        writeRecordFile(utf8Path(path.toStdString()), windowRecord(window_));
+    const std::string failure = writeRecordFile(utf8Path(path.toStdString()), window_.record());
     if (!failure.empty()) {
-        MessageBoxes::show(QString::fromStdString(saveFailureMessage(failure)));
+        services_.messages.show(QString::fromStdString(saveFailureMessage(failure)));
         return SaveOutcome::Failed;
     }
     window_.RecordChanged(true);
@@ -177,7 +161,7 @@ SaveOutcome RecordCommands::writeTo(const QString& path) {
 }
 
 void RecordCommands::showUnreadable(const std::string& description) {
-    MessageBoxes::show(QString::fromStdString(unreadableRecordMessage(description)));
+    services_.messages.show(QString::fromStdString(unreadableRecordMessage(description)));
 }
 
 } // namespace obrix::records

@@ -2,7 +2,7 @@
 
 #include <QUrl>
 
-namespace obrix::ui {
+namespace obrix::services {
 
 // Hands a web address to the desktop to open in the user's default browser. Windows that open
 // web pages take one of these so that tests can watch the requests instead of starting a browser.
@@ -25,4 +25,4 @@ public:
     void openUrl(const QUrl& url) override;
 };
 
-} // namespace obrix::ui
+} // namespace obrix::services

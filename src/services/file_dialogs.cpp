@@ -1,22 +1,16 @@
-#include "records/file_dialog.h"
+#include "services/file_dialogs.h"
 
-#include "ui/message_box.h"
+#include "services/message_boxes.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <utility>
 
-namespace obrix::records {
+namespace obrix::services {
 
 namespace {
-
-FileDialogs::Presenter& presenter() {
-    static FileDialogs::Presenter current;
-    return current;
-}
 
 // The filter as Qt writes it, "description (patterns)". A description that already names the
 // pattern in parentheses, whatever its case, is used as it is: the dialog matches file names
@@ -29,23 +23,12 @@ QString nameFilter(const FileDialogRequest& request) {
     return request.filterDescription + QLatin1String(" ") + named;
 }
 
-FileDialogAnswer showRealDialog(const FileDialogRequest& request) {
-    QFileDialog dialog(QApplication::activeWindow());
-    configureFileDialog(dialog, request);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return chosen.first();
-}
-
 // The dialog asked about the name as typed; a suffix added afterwards names another file.
-bool mayReplace(const QString& name) {
+bool mayReplace(MessageBoxes& messages, const QString& name) {
     const QString question =
         QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(name);
-    return ui::MessageBoxes::show(question, ui::MessageButtons::YesNo, ui::MessageIcon::Warning,
-                                  ui::MessageAnswer::No) == ui::MessageAnswer::Yes;
+    return messages.show(question, MessageButtons::YesNo, MessageIcon::Warning,
+                         MessageAnswer::No) == MessageAnswer::Yes;
 }
 
 } // namespace
@@ -77,37 +60,27 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
     dialog.selectFile(request.fileName);
 }
 
-FileDialogAnswer FileDialogs::show(const FileDialogRequest& request) {
-    const FileDialogAnswer chosen = presenter() ? presenter()(request) : showRealDialog(request);
+FileDialogAnswer QtFileDialogs::ask(const FileDialogRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow());
+    configureFileDialog(dialog, request);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen.first();
+}
+
+FileDialogAnswer chooseFileName(FileDialogs& dialogs, MessageBoxes& messages,
+                                const FileDialogRequest& request) {
+    const FileDialogAnswer chosen = dialogs.ask(request);
     if (!chosen || chosen->isEmpty())
         return std::nullopt;
     const QString completed = withDefaultSuffix(*chosen, request.defaultSuffix);
     if (completed != *chosen && request.kind == FileDialogKind::Save && request.confirmOverwrite &&
-        QFileInfo::exists(completed) && !mayReplace(completed))
+        QFileInfo::exists(completed) && !mayReplace(messages, completed))
         return std::nullopt;
     return completed;
 }
 
-FileDialogs::Presenter FileDialogs::setPresenter(Presenter replacement) {
-    return std::exchange(presenter(), std::move(replacement));
-}
-
-FileDialogScript::FileDialogScript()
-    : previous_(FileDialogs::setPresenter(
-          [this](const FileDialogRequest& request) { return answer(request); })) {}
-
-FileDialogScript::~FileDialogScript() {
-    FileDialogs::setPresenter(std::move(previous_));
-}
-
-FileDialogAnswer FileDialogScript::answer(const FileDialogRequest& request) {
-    requests_.append(request);
-    if (answers_.empty())
-        qFatal("Unexpected file dialog \"%s\" (no answer scripted)",
-               qPrintable(request.title.isEmpty() ? QStringLiteral("open") : request.title));
-    FileDialogAnswer next = std::move(answers_.front());
-    answers_.pop_front();
-    return next;
-}
-
-} // namespace obrix::records
+} // namespace obrix::services

@@ -9,18 +9,18 @@
 
 #include <utility>
 
-namespace obrix::report::testing {
+namespace obrix::testing {
 
-class PdfDialog : public PrintDialog {
+class PdfDialog : public report::PrintDialog {
 public:
     explicit PdfDialog(QString fileName, int copies = 1)
         : fileName_(std::move(fileName))
         , copies_(copies) {}
-    PrintDialogResult exec(QPrinter& printer) override {
+    report::PrintDialogResult exec(QPrinter& printer) override {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(fileName_);
         printer.setCopyCount(copies_);
-        return {PrintDialogResult::Outcome::Accepted, copies_, {}};
+        return {report::PrintDialogResult::Outcome::Accepted, copies_, {}};
     }
 
 private:
@@ -28,4 +28,4 @@ private:
     int copies_;
 };
 
-} // namespace obrix::report::testing
+} // namespace obrix::testing

@@ -2,17 +2,15 @@
 
 // What the program was started with, as the start-up open needs it: on Windows the command
 // line's argument text as one string (the platform hands the program nothing better), elsewhere
-// the argument list. Behind a replaceable source so that tests can start the window with any
-// command line.
+// the argument list. Tests start the window with any command line through a source of their own.
 
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <string>
 #include <vector>
 
-namespace obrix::records {
+namespace obrix::services {
 
 struct StartupCommandLine {
     enum class Form { Arguments, Text };
@@ -31,15 +29,24 @@ struct StartupCommandLine {
     }
 };
 
-using StartupCommandLineSource = std::function<StartupCommandLine()>;
+class StartupCommandLineSource {
+public:
+    virtual ~StartupCommandLineSource() = default;
+    virtual StartupCommandLine startupCommandLine() = 0;
 
-// The program's command line from the current source.
-StartupCommandLine startupCommandLine();
+protected:
+    StartupCommandLineSource() = default;
+    StartupCommandLineSource(const StartupCommandLineSource&) = default;
+    StartupCommandLineSource& operator=(const StartupCommandLineSource&) = default;
+};
 
-// Replaces the source (empty: the running program's own command line). Returns the previous one.
-StartupCommandLineSource setStartupCommandLineSource(StartupCommandLineSource source);
+// The running program's own command line.
+class ProgramCommandLine final : public StartupCommandLineSource {
+public:
+    StartupCommandLine startupCommandLine() override;
+};
 
 // The candidates of a command line (UTF-8), see records/command_line.h.
 std::vector<std::string> startupCandidates(const StartupCommandLine& commandLine);
 
-} // namespace obrix::records
+} // namespace obrix::services

@@ -8,26 +8,24 @@
 // Unsaved edits are never lost without the user's No: when the user answers Yes to save first and
 // the save is then cancelled or fails, the opening or the closing does not go on.
 //
-// The window creates one of these before its load handler runs; it installs itself as the
-// window's New, Open, Save and Save As commands and as its unload handler.
+// Start-up makes one of these for the main window and connects the window's New, Open, Save and
+// Save As commands and its unload handler to it.
+
+#include "record_commands/record_form.h"
+#include "services/services.h"
 
 #include <QString>
 
 #include <string>
 
-namespace obrix::ui {
-class frmMain;
-}
-
 namespace obrix::records {
-
-struct StartupCommandLine;
 
 enum class SaveOutcome { Saved, Cancelled, Failed };
 
 class RecordCommands {
 public:
-    explicit RecordCommands(ui::frmMain& window);
+    // Messages, file dialogs and the settings come from `services`.
+    RecordCommands(RecordForm& window, const services::Services& services);
     RecordCommands(const RecordCommands&) = delete;
     RecordCommands& operator=(const RecordCommands&) = delete;
 
@@ -51,7 +49,7 @@ public:
 
     // Opens the last existing file the command line names, if it names any; with an empty command
     // line it does nothing. Failures are reported and leave the window as it loaded.
-    void openStartupRecord(const StartupCommandLine& commandLine);
+    void openStartupRecord(const services::StartupCommandLine& commandLine);
 
     // The absolute path of the record's own file; empty when it has none.
     const QString& recordFile() const { return recordFile_; }
@@ -66,7 +64,8 @@ private:
     SaveOutcome writeTo(const QString& path);
     void showUnreadable(const std::string& description);
 
-    ui::frmMain& window_;
+    RecordForm& window_;
+    services::Services services_;
     QString recordFile_;
     QString lastChosenName_;
     QString dialogFolder_;

@@ -1,0 +1,9 @@
+#include "services/clock.h"
+
+namespace obrix::services {
+
+QDate SystemClock::today() {
+    return QDate::currentDate();
+}
+
+} // namespace obrix::services
