@@ -1,3 +1,4 @@
+#include "file_content.h"
 #include "records/record_file.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +6,7 @@
 #include <fstream>
 
 using namespace obrix::records;
+using obrix::records::testing::contentOf;
 namespace fs = std::filesystem;
 
 // Hand-made record files, good and broken, also used as the fuzzer's starting inputs. A file's
@@ -17,11 +19,6 @@ std::string expectedError(const std::string& name) {
     if (name.starts_with("type_mismatch_"))
         return std::string(kTypeMismatch);
     return {};
-}
-
-std::string contentOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 TEST(RecordCorpus, EveryFileReadsAsItsNameSays) {

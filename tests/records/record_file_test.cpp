@@ -1,3 +1,4 @@
+#include "file_content.h"
 #include "record_samples.h"
 #include "records/record_file.h"
 #include "records/record_messages.h"
@@ -22,11 +23,6 @@ using namespace obrix::records::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string contentOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void writeBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;

@@ -1,5 +1,6 @@
 // Saving on Windows (run under Wine): a saved record reads back, and a save that fails keeps
 // the old record and leaves nothing behind.
+#include "file_content.h"
 #include "record_samples.h"
 #include "records/record_file.h"
 #include "records/save/record_save.h"
@@ -14,11 +15,6 @@ using namespace obrix::records::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string contentOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 TEST(RecordSaveWindows, SavesAndKeepsTheOldRecordWhenASaveFails) {
     const fs::path folder = fs::temp_directory_path() /
