@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libqt6svg6-dev
+    qt6-base-dev qt6-qpa-plugins qt6-svg-dev
     # Metric-compatible stand-ins for the window's typefaces (Arial/MS Sans Serif, Calibri,
     # a chancery italic for the splash).
     fonts-liberation fonts-crosextra-carlito fonts-urw-base35

@@ -3,6 +3,7 @@
 #include "app/app_resources.h"
 #include "app/association/system_backend.h"
 #include "app/deferred_icon_style.h"
+#include "ui/enter_presses_button.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ void prepareApplication(QApplication& app) {
     QGuiApplication::setDesktopFileName(QStringLiteral("obrix"));
     QApplication::setWindowIcon(applicationIcon());
     app.setQuitOnLastWindowClosed(true);
+    ui::installEnterPressesFocusedButton(app);
 }
 
 StartupSteps programStartupSteps(std::unique_ptr<ui::frmMain>& owner) {

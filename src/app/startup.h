@@ -15,7 +15,8 @@ namespace obrix::app {
 
 // Settings made once, before any window: the program's name and the icon every window shows.
 // The program ends when its last window closes: a scoring-note window left open keeps it running
-// after the main window has gone, and the splash never counts.
+// after the main window has gone, and the splash never counts. Enter presses the focused button
+// in every window.
 void prepareApplication(QApplication& app);
 
 // The real start-up steps: the main window, made into `owner` (which keeps it for the whole run,

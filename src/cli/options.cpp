@@ -37,10 +37,12 @@ Options:
       --version             show the version and exit
 
 Records that cannot be read or whose items are not all between 0 and 4 are
-named on standard error, one line each, and left out of the output.
+named on standard error, one line each, and left out of the output; so is a
+folder PATH that holds no record file (its subfolders count with --recursive).
 
 Exit status: 0 when every record was scored, 1 when some record was left out
-(or the output could not be written), 2 for a wrong command line.
+or a folder held none (or the output could not be written), 2 for a wrong
+command line.
 )";
 
 // The option names that take a value.

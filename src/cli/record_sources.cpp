@@ -68,6 +68,8 @@ std::vector<RecordSource> collectRecordSources(const std::vector<std::string>& p
         std::vector<fs::path> files;
         std::vector<RecordSource> problems;
         listFolder(path, recursive, files, problems);
+        if (files.empty() && problems.empty())
+            problems.push_back({Kind::Problem, path, std::string(kNoRecordFiles)});
         std::sort(files.begin(), files.end());
         sources.insert(sources.end(), problems.begin(), problems.end());
         for (fs::path& file : files)

@@ -9,11 +9,13 @@
 
 namespace obrix::cli {
 
+inline constexpr std::string_view kNoRecordFiles = "no record files (*.oci) found";
+
 struct RecordSource {
     enum class Kind {
         File,          // a record file to read
         StandardInput, // "-"
-        Problem,       // a PATH or folder that could not be listed: error says why
+        Problem,       // a PATH or folder that gave no record to read: error says why
     };
     Kind kind = Kind::File;
     std::filesystem::path path;
@@ -28,8 +30,10 @@ struct RecordSource {
 // byte order of their names; with recursive, the files of its subfolders too, the whole list
 // sorted by path so each subfolder's files follow its name. Symbolic links to folders are not
 // followed, so a link cannot lead the walk in circles; hidden subfolders are skipped. A folder
-// that cannot be listed becomes a Problem in its place and the rest carries on; a PATH that does
-// not exist is taken as a file, whose reading then fails.
+// that cannot be listed becomes a Problem in its place and the rest carries on; a folder PATH
+// that lists fine but holds no record file (with recursive, in none of its subfolders either)
+// becomes a Problem with kNoRecordFiles, so a mistyped folder is not taken for an empty success.
+// A PATH that does not exist is taken as a file, whose reading then fails.
 std::vector<RecordSource> collectRecordSources(const std::vector<std::string>& paths,
                                                bool recursive);
 

@@ -1,5 +1,6 @@
 #include "ui/window_fonts.h"
 
+#include <QFontInfo>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,18 @@ QFont windowFont() {
     installFontSubstitutes();
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
+    return font;
+}
+
+QFont noteFont() {
+    constexpr qreal kStandInPointSize = 7.5;
+    QFont font = windowFont();
+    const QString face = QFontInfo(font).family();
+    const bool designFace =
+        face.compare(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive) == 0 ||
+        face.compare(QStringLiteral("Microsoft Sans Serif"), Qt::CaseInsensitive) == 0;
+    if (!designFace)
+        font.setPointSizeF(kStandInPointSize);
     return font;
 }
 

@@ -4,7 +4,9 @@
 #include "app/frmSplash.h"
 #include "app/startup.h"
 #include "records/startup_command_line.h"
+#include "ui/help/frmCredits.h"
 #include "ui/help/frmNote.h"
+#include "ui/help/url_opener.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 
@@ -16,13 +18,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <initializer_list>
 #include <memory>
 
 using obrix::app::frmSplash;
@@ -91,6 +96,7 @@ private slots:
     void loadsTheMainWindowHiddenAndHandsOverOwnership();
     void aNoteWindowKeepsTheProgramRunningAfterTheMainWindowCloses();
     void opensTheRecordOnTheCommandLineBeforeAnyWindowShows();
+    void enterPressesTheFocusedButtonInEveryWindow();
 
 private:
     // None of these starts should show a message; one that does ends the run loudly instead of
@@ -212,6 +218,29 @@ void StartupWiringTest::opensTheRecordOnTheCommandLineBeforeAnyWindowShows() {
     QCOMPARE(probe.items, expectedItems);
     QVERIFY(!owner->RecordChanged(false));
     delete splash.data();
+}
+
+void StartupWiringTest::enterPressesTheFocusedButtonInEveryWindow() {
+    obrix::ui::DesktopUrlOpener opener; // never reached: the buttons are disconnected below
+    frmMain main;
+    obrix::ui::frmCredits credits(nullptr, opener);
+    int presses = 0;
+    for (QWidget* window : std::initializer_list<QWidget*>{&main, &credits}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            // Only the press is under test, not the command behind it.
+            QObject::disconnect(button, &QPushButton::clicked, nullptr, nullptr);
+            QObject::connect(button, &QPushButton::clicked, [&presses] { ++presses; });
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, Qt::Key_Return);
+            QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        }
+        // In a text box Enter presses no button, not even the one focused last.
+        for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>())
+            QTest::keyClick(box, Qt::Key_Return);
+    }
+    QCOMPARE(presses, 2 * (4 + 2)); // four buttons in the main window, two in the credits
 }
 
 QTEST_MAIN(StartupWiringTest)

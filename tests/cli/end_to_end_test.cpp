@@ -201,6 +201,14 @@ TEST_F(ObrixScore, RecursiveDescendsIntoSubfolders) {
     EXPECT_TRUE(rows[4].starts_with("records/sub/d.oci,deep,2026-03-14,general,12,3.84,99.99,"));
 }
 
+TEST_F(ObrixScore, FolderWithoutRecordsIsNamedAndExitsOne) {
+    folder.write("clinic/2026-03/old/e.oci", recordBytes("old", {"1"}));
+    const ProgramRun run = runProgram(folder, {"clinic/2026-03", "records/a.oci"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "clinic/2026-03: no record files (*.oci) found\n");
+    EXPECT_TRUE(run.out.starts_with("File: records/a.oci\n"));
+}
+
 TEST_F(ObrixScore, DashReadsOneRecordFromStandardInput) {
     const ProgramRun run =
         runProgram(folder, {"--format", "json", "-"}, recordBytes("piped", {"2"}));

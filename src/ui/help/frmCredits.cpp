@@ -40,6 +40,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(boldWindowFont());
     button->setGeometry(geometry);
+    // Enter presses the focused button only (the application's filter sees to that), as in the
+    // main window. As a dialog's auto-default button it would also be pressed by Enter in the
+    // text boxes and open a web page from the licence text.
+    button->setAutoDefault(false);
     return button;
 }
 

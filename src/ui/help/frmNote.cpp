@@ -51,6 +51,7 @@ frmNote::frmNote()
     txtNote = new QPlainTextEdit(this);
     txtNote->setObjectName(QStringLiteral("txtNote"));
     help::styleTextBox(*txtNote, help::TextBoxBorder::None, help::TextBoxBackground::ButtonFace);
+    txtNote->setFont(noteFont());
     txtNote->setGeometry(twipsRect(120, 120, 6015, 5535));
     txtNote->setPlainText(scoringNoteText());
     txtNote->setFocus(Qt::OtherFocusReason);

@@ -3,6 +3,7 @@
 #include "ui/help/frmNote.h"
 #include "ui/help/note_text.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -171,7 +172,17 @@ void NoteWindowTest::caretReachesTextBelowTheBox() {
     frmNote* note = showScoringNote();
     QVERIFY(QTest::qWaitForWindowExposed(note));
     QPlainTextEdit* box = note->txtNote;
-    // The note is longer than the box once wrapped; with no scroll bars the caret scrolls it.
+    // None of the note's 27 lines wraps, and together they fit the box.
+    const QTextDocument& text = *box->document();
+    qreal height = 2 * text.documentMargin();
+    for (QTextBlock line = text.begin(); line.blockNumber() < 27; line = line.next()) {
+        QCOMPARE(line.layout()->lineCount(), 1);
+        height += text.documentLayout()->blockBoundingRect(line).height();
+    }
+    QVERIFY(height <= box->viewport()->height());
+    // Lines typed below it are reached with the caret, as the box has no scroll bars.
+    box->appendPlainText(QString(40, u'\n'));
+    box->moveCursor(QTextCursor::Start);
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
     QCOMPARE(box->verticalScrollBar()->value(), 0);
 
