@@ -12,29 +12,39 @@ namespace obrix::app {
 
 namespace {
 
+// The icon file's images, stored as PNG files of their own (render_images.sh writes both).
+constexpr int kIconSides[] = {16, 24, 32, 48, 64, 256};
+
 void ensureResourcesRegistered() {
     static const bool registered = (registerAppResources(), true);
     (void)registered;
+}
+
+// Decodes with Qt's own PNG reader. Left to guess, QImageReader offers every image-format plugin
+// the file first, loading them all (and the SVG module with one) during start-up.
+QImage readPng(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 } // namespace
 
 QPixmap logoPixmap() {
     ensureResourcesRegistered();
-    return QPixmap(QString::fromLatin1(kLogoResource));
+    return QPixmap::fromImage(readPng(QString::fromLatin1(kLogoResource)));
 }
 
 QIcon applicationIcon() {
     ensureResourcesRegistered();
-    // Add every image of the icon file explicitly, whatever the icon engine would do by itself.
+    // Add every image explicitly, whatever the icon engine would do by itself.
     QIcon icon;
-    QImageReader reader(QString::fromLatin1(kIconResource));
-    do {
-        const QImage image = reader.read();
+    for (const int side : kIconSides) {
+        const QImage image = readPng(QStringLiteral(":/obrix/icon_%1.png").arg(side));
         if (!image.isNull()) {
             icon.addPixmap(QPixmap::fromImage(image));
         }
-    } while (reader.jumpToNextImage());
+    }
     return icon;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/app_resources.h"
 #include "app/association/system_backend.h"
+#include "app/deferred_icon_style.h"
 #include "ui/enter_presses_button.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ namespace obrix::app {
 
 void prepareApplication(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("Obrix"));
+    installDeferredIconStyle();
     // Lets the desktop match the windows to the desktop entry the registration writes.
     QGuiApplication::setDesktopFileName(QStringLiteral("obrix"));
     QApplication::setWindowIcon(applicationIcon());

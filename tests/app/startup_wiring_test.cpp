@@ -18,7 +18,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -75,6 +77,7 @@ class StartupWiringTest : public QObject {
 private slots:
     void initTestCase();
     void everyWindowCarriesTheProgramIcon();
+    void theStyleDrawsItsOwnExtensionArrows();
     void loadsTheMainWindowHiddenAndHandsOverOwnership();
     void aNoteWindowKeepsTheProgramRunningAfterTheMainWindowCloses();
     void opensTheRecordOnTheCommandLineBeforeAnyWindowShows();
@@ -101,6 +104,23 @@ void StartupWiringTest::everyWindowCarriesTheProgramIcon() {
 
     frmMain window(doubles_.services());
     QCOMPARE(window.windowIcon().cacheKey(), icon.cacheKey());
+}
+
+void StartupWiringTest::theStyleDrawsItsOwnExtensionArrows() {
+    const auto* proxy = qobject_cast<const QProxyStyle*>(QApplication::style());
+    QVERIFY(proxy != nullptr);
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(proxy->baseStyle()->name()));
+    QVERIFY(plain != nullptr);
+    for (const auto arrow : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                             QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon expected = plain->standardIcon(arrow);
+        const QIcon actual = QApplication::style()->standardIcon(arrow);
+        QVERIFY(!actual.isNull());
+        QCOMPARE(actual.availableSizes(), expected.availableSizes());
+        for (const QSize& size : expected.availableSizes()) {
+            QCOMPARE(actual.pixmap(size).toImage(), expected.pixmap(size).toImage());
+        }
+    }
 }
 
 void StartupWiringTest::loadsTheMainWindowHiddenAndHandsOverOwnership() {

@@ -2,7 +2,9 @@
 # Renders the logo drawing (obrix_logo.svg) into the images the program ships. Run it after
 # changing the drawing and commit the results; the build itself does not need these tools.
 #   obrix_logo.png  161 x 161, on white: the picture on the splash window
-#   OCI-R.ico       16, 24, 32, 48, 64 and 256 pixels: the program's and the record files' icon
+#   OCI-R.ico       16, 24, 32, 48, 64 and 256 pixels: the record files' icon, beside the program
+#   obrix_icon_N.png  the same images one by one: the program's window icon, which Qt's built-in
+#                     PNG reader decodes without loading any image-format plugin
 # Needs rsvg-convert (Debian package librsvg2-bin) and ImageMagick's convert (imagemagick).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -19,5 +21,7 @@ frames=()
 for size in "${sizes[@]}"; do
     rsvg-convert -w "$size" -h "$size" obrix_logo.svg -o "$work/icon_$size.png"
     frames+=("$work/icon_$size.png")
+    convert "$work/icon_$size.png" -strip -define png:exclude-chunks=date,time \
+        "obrix_icon_$size.png"
 done
 convert "${frames[@]}" -strip OCI-R.ico
