@@ -120,9 +120,6 @@ frmSplash::frmSplash(StartupSteps steps)
         label->setAlignment(design.alignment | Qt::AlignTop);
         label->setAutoFillBackground(true);
         label->setGeometry(design.rect);
-        if (design.sizesToText) {
-            sizeToText(*label, design.alignment);
-        }
         this->*design.member = label;
     }
 
@@ -132,7 +129,6 @@ frmSplash::frmSplash(StartupSteps steps)
     picLogo->setLineWidth(1);
     picLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picLogo->setAutoFillBackground(true);
-    picLogo->setPixmap(logoPixmap());
     picLogo->setGeometry(kLogoRect);
 
     Timer1 = new QTimer(this);
@@ -145,6 +141,21 @@ frmSplash::frmSplash(StartupSteps steps)
 }
 
 frmSplash::~frmSplash() = default;
+
+bool frmSplash::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) {
+        // Measuring the text loads the splash's fonts and the logo is decoded from its image:
+        // neither is needed before the main window is on screen, so both wait until the splash
+        // is about to show.
+        for (const LabelDesign& design : kLabels) {
+            if (design.sizesToText) {
+                sizeToText(*(this->*design.member), design.alignment);
+            }
+        }
+        picLogo->setPixmap(logoPixmap());
+    }
+    return QWidget::event(event);
+}
 
 void frmSplash::Form_Load() {
     if (loaded_) {

@@ -19,8 +19,11 @@ using obrix::app::frmSplash;
 
 namespace {
 
+// Polished, as just before it first shows: the fitted label sizes and the logo are made then.
 std::unique_ptr<frmSplash> makeSplash() {
-    return std::make_unique<frmSplash>(obrix::app::StartupSteps{});
+    auto splash = std::make_unique<frmSplash>(obrix::app::StartupSteps{});
+    splash->ensurePolished();
+    return splash;
 }
 
 bool isWhite(QRgb pixel) {
