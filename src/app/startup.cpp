@@ -6,6 +6,7 @@
 #include "ui/enter_presses_button.h"
 
 #include <QApplication>
+#include <QProcess>
 
 namespace obrix::app {
 
@@ -19,6 +20,12 @@ void prepareApplication(QApplication& app) {
     ui::installEnterPressesFocusedButton(app);
 }
 
+void registerInHelperOrHere(const QString& helper, const std::function<void()>& inProcess) {
+    if (!QProcess::startDetached(helper, {})) {
+        inProcess();
+    }
+}
+
 StartupSteps programStartupSteps(const services::Services& services,
                                  std::unique_ptr<MainWindowParts>& owner) {
     StartupSteps steps;
@@ -30,7 +37,13 @@ StartupSteps programStartupSteps(const services::Services& services,
         return &owner->window();
     };
     steps.registerFileType = [] {
+#ifdef _WIN32
         association::registerFileTypeForThisProgram();
+#else
+        registerInHelperOrHere(QCoreApplication::applicationDirPath() +
+                                   QStringLiteral("/obrix-register"),
+                               &association::registerFileTypeForThisProgram);
+#endif
     };
     return steps;
 }

@@ -1,4 +1,5 @@
-// Runs the `.oci` file-type registration that Obrix runs at every start-up, and nothing else.
+// Runs the `.oci` file-type registration that Obrix asks for at every start-up, and nothing
+// else, for the Obrix in this program's own folder.
 
 #include "app/association/system_backend.h"
 

@@ -82,6 +82,8 @@ private slots:
     void aNoteWindowKeepsTheProgramRunningAfterTheMainWindowCloses();
     void opensTheRecordOnTheCommandLineBeforeAnyWindowShows();
     void enterPressesTheFocusedButtonInEveryWindow();
+    void registersInTheHelperElseInTheProgram_data();
+    void registersInTheHelperElseInTheProgram();
 
 private:
     // None of these starts should show a message; one that does ends the run loudly instead of
@@ -226,6 +228,34 @@ void StartupWiringTest::enterPressesTheFocusedButtonInEveryWindow() {
             QTest::keyClick(box, Qt::Key_Return);
     }
     QCOMPARE(presses, 2 * (4 + 2)); // four buttons in the main window, two in the credits
+}
+
+void StartupWiringTest::registersInTheHelperElseInTheProgram_data() {
+    QTest::addColumn<bool>("helperPresent");
+    QTest::newRow("helper beside the program") << true;
+    QTest::newRow("helper missing") << false;
+}
+
+void StartupWiringTest::registersInTheHelperElseInTheProgram() {
+    QFETCH(bool, helperPresent);
+    QTemporaryDir folder;
+    const QString helper = folder.filePath(QStringLiteral("obrix-register"));
+    const QString ran = folder.filePath(QStringLiteral("ran"));
+    if (helperPresent) {
+        QFile script(helper);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(ran).toUtf8());
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    }
+
+    bool inProcess = false;
+    obrix::app::registerInHelperOrHere(helper, [&inProcess] { inProcess = true; });
+
+    QCOMPARE(inProcess, !helperPresent);
+    if (helperPresent) {
+        QTRY_VERIFY(QFileInfo::exists(ran));
+    }
 }
 
 QTEST_MAIN(StartupWiringTest)
