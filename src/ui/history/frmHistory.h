@@ -8,6 +8,7 @@
 
 #include "history/client_history.h"
 #include "services/services.h"
+#include "ui/history/history_window.h"
 
 #include <QFutureWatcher>
 #include <QString>
@@ -39,7 +40,7 @@ struct ReadProgress {
 };
 
 // NOLINTNEXTLINE(readability-identifier-naming): the program's window naming
-class frmHistory : public QWidget {
+class frmHistory : public QWidget, public HistoryWindow {
     Q_OBJECT
 
 public:
@@ -49,10 +50,11 @@ public:
     ~frmHistory() override;
 
     // Shows the history of the client with this identifier from the folder and starts reading.
-    void showClient(const QString& identifier, const QString& folder);
+    void showClient(const QString& identifier, const QString& folder) override;
+    QWidget* widget() override { return this; }
 
     const QString& identifier() const { return identifier_; }
-    const QString& folder() const { return folder_; }
+    const QString& folder() const override { return folder_; }
     const std::vector<history::Administration>& administrations() const {
         return administrations_;
     }
@@ -77,7 +79,7 @@ signals:
     void readFinished();
 
 public slots:
-    void cmdFolder_Click();
+    void cmdFolder_Click() override;
     void cmdReadAgain_Click();
     void cmdExportPng_Click();
     void cmdExportPdf_Click();

@@ -1,10 +1,12 @@
 #include "ui/history/history_command.h"
 
 #include "record_commands/record_commands.h"
-#include "ui/history/frmHistory.h"
+#include "services/message_boxes.h"
 #include "ui/main_window.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -16,23 +18,53 @@ HistoryCommand::HistoryCommand(frmMain& window, const records::RecordCommands& r
     , records_(records)
     , services_(services) {}
 
-frmHistory* HistoryCommand::window() const {
-    return history_;
+CreateHistoryWindow loadHistoryWindowModule(QString& error) {
+    const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QString name = QStringLiteral(OBRIX_HISTORY_MODULE_NAME);
+    bool present = false;
+    for (const QString& path :
+         {programFolder + name,
+          programFolder + QStringLiteral(OBRIX_HISTORY_MODULE_INSTALLED_FOLDER "/") + name}) {
+        // Never unloaded: the window's code must stay for as long as the window.
+        QLibrary module(path);
+        if (auto create = reinterpret_cast<CreateHistoryWindow>(
+                module.resolve(kCreateHistoryWindowSymbol))) {
+            return create;
+        }
+        // The reason given: that of a module that is there but would not load, else that of
+        // the last place looked in.
+        if (!present) {
+            error = module.errorString();
+            present = QFileInfo::exists(path);
+        }
+    }
+    return nullptr;
 }
 
 void HistoryCommand::open() {
-    if (!history_) {
-        history_ = new frmHistory(
-            services_,
-            [this] {
-                return main_.OpGeneral->isChecked() ? scoring::ComparisonGroup::GeneralPopulation
-                                                    : scoring::ComparisonGroup::Ocd;
-            },
-            &main_);
+    if (!widget_) {
+        QString error;
+        const CreateHistoryWindow create = loadHistoryWindowModule(error);
+        history_ = create ? create(services_,
+                                   [this] {
+                                       return main_.OpGeneral->isChecked()
+                                                  ? scoring::ComparisonGroup::GeneralPopulation
+                                                  : scoring::ComparisonGroup::Ocd;
+                                   },
+                                   &main_)
+                          : nullptr;
+        if (history_ == nullptr) {
+            services_.messages.show(QStringLiteral("The client history cannot be opened: ") +
+                                        error,
+                                    services::MessageButtons::Ok, services::MessageIcon::Critical);
+            return;
+        }
+        widget_ = history_->widget();
     }
-    history_->show();
-    history_->raise();
-    history_->activateWindow();
+    QWidget* window = widget_;
+    window->show();
+    window->raise();
+    window->activateWindow();
     const QString& file = records_.recordFile();
     if (file.isEmpty()) {
         // No file of its own yet: the folder chosen earlier, or one the user picks now.

@@ -5,8 +5,10 @@
 // file yet. Choosing the command again brings the window up to date with the main window.
 
 #include "services/services.h"
+#include "ui/history/history_window.h"
 
 #include <QPointer>
+#include <QString>
 
 namespace obrix::records {
 class RecordCommands;
@@ -14,8 +16,12 @@ class RecordCommands;
 
 namespace obrix::ui {
 
-class frmHistory;
 class frmMain;
+
+// The history window's module, loaded on first use from beside the program (a build tree) or
+// from the program's library folder (an installation); nullptr with the reason in `error` when
+// neither loads.
+CreateHistoryWindow loadHistoryWindowModule(QString& error);
 
 class HistoryCommand {
 public:
@@ -24,14 +30,15 @@ public:
     HistoryCommand(const HistoryCommand&) = delete;
     HistoryCommand& operator=(const HistoryCommand&) = delete;
 
+    // Opens the window; when its module cannot be loaded, says so in a message instead.
     void open();
-    frmHistory* window() const;
 
 private:
     frmMain& main_;
     const records::RecordCommands& records_;
     services::Services services_;
-    QPointer<frmHistory> history_;
+    QPointer<QWidget> widget_;
+    HistoryWindow* history_ = nullptr; // the window behind widget_, valid while that is
 };
 
 } // namespace obrix::ui
