@@ -12,6 +12,8 @@ namespace obrix::app {
 
 namespace {
 
+constexpr const char* kLogoResource = ":/obrix/logo.png";
+
 // The icon file's images, stored as PNG files of their own (render_images.sh writes both).
 constexpr int kIconSides[] = {16, 24, 32, 48, 64, 256};
 
