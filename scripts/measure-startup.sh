@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Start-up cost of Obrix against a bare Qt Widgets window built the same way: time from exec to
-# the first window mapped, and resident memory once started, as medians of N runs each, taken
-# side by side (in turns) in one Xvfb display. Further Obrix executables (an older build, say)
+# Start-up cost of Obrix against two bare Qt Widgets windows built the same way, an empty one and
+# one that shows a line of text: time from exec to the first window mapped, and resident memory
+# once started, as medians of N runs each, taken side by side (in turns) in one Xvfb display. Further Obrix executables (an older build, say)
 # take their turns in the same runs, so that all face the same machine load.
 #   bash scripts/measure-startup.sh [BUILD_DIR] [N] [OTHER_OBRIX...]
 set -euo pipefail
@@ -40,19 +40,21 @@ fi
     for program; do "$timer" 2500 "$program" >/dev/null; done   # warm-up
     for i in $(seq "$runs"); do
         for program; do echo "$program $("$timer" 2500 "$program")"; done
-    done' _ "$work/map_timer" "$runs" "$work/yardstick/bare_window" "$build/bin/Obrix" "$@" \
+    done' _ "$work/map_timer" "$runs" "$work/yardstick/bare_window" "$work/yardstick/text_window" \
+    "$build/bin/Obrix" "$@" \
     >"$work/samples"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 printf 'runs: %d each, %s\n' "$runs" "$([[ ${#session[@]} -gt 0 ]] && echo 'on a session bus' || echo 'without a session bus')"
-bare="$work/yardstick/bare_window"
-bare_ms=$(awk -v p="$bare" '$1 == p { print $2 }' "$work/samples" | median)
-bare_kb=$(awk -v p="$bare" '$1 == p { print $3 }' "$work/samples" | median)
-printf 'bare Qt window: %.1f ms to mapped, %d kB resident\n' "$bare_ms" "$bare_kb"
-for program in "$build/bin/Obrix" "$@"; do
-    ms=$(awk -v p="$program" '$1 == p { print $2 }' "$work/samples" | median)
-    kb=$(awk -v p="$program" '$1 == p { print $3 }' "$work/samples" | median)
-    awk -v p="$program" -v ms="$ms" -v kb="$kb" -v bms="$bare_ms" -v bkb="$bare_kb" 'BEGIN {
-        printf "%s: %.1f ms to mapped (ratio %.2f), %d kB resident (ratio %.2f)\n",
-            p, ms, ms / bms, kb, kb / bkb }'
+median_of() { awk -v p="$1" -v f="$2" '$1 == p { print $f }' "$work/samples" | median; }
+for yardstick in bare_window text_window; do
+    bare="$work/yardstick/$yardstick"
+    bare_ms=$(median_of "$bare" 2) bare_kb=$(median_of "$bare" 3)
+    printf '%s: %.1f ms to mapped, %d kB resident\n' "$yardstick" "$bare_ms" "$bare_kb"
+    for program in "$build/bin/Obrix" "$@"; do
+        awk -v p="$program" -v ms="$(median_of "$program" 2)" -v kb="$(median_of "$program" 3)" \
+            -v bms="$bare_ms" -v bkb="$bare_kb" 'BEGIN {
+            printf "  %s: %.1f ms to mapped (ratio %.2f), %d kB resident (ratio %.2f)\n",
+                p, ms, ms / bms, kb, kb / bkb }'
+    done
 done

@@ -3,6 +3,7 @@
 
 #include "main_window_fixture.h"
 #include "ui/accessibility/accessible_names.h"
+#include "ui/date_display.h"
 #include "ui/main_window_texts.h"
 #include "ui/twips.h"
 
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QTest>
@@ -72,6 +74,7 @@ private slots:
     void exitAndCloseAskTheUnloadHandler();
     void datePickerKeys_data();
     void datePickerKeys();
+    void dateFormatsShowFourDigitYears();
 };
 
 void MainWindowTest::controlsHaveTheirNamesAndKinds_data() {
@@ -508,6 +511,21 @@ void MainWindowTest::datePickerKeys() {
         arrow >= 0 ? QTest::keyClick(picker, arrows[arrow]) : QTest::keyClicks(picker, key);
     }
     QCOMPARE(picker->date(), expected);
+}
+
+// In every locale Qt knows, each two-digit year of the short date form is widened to four digits
+// and everything else stays as the locale writes it.
+void MainWindowTest::dateFormatsShowFourDigitYears() {
+    const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
+    const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                  QLocale::AnyTerritory);
+    for (const QLocale& locale : locales) {
+        QString expected = locale.dateFormat(QLocale::ShortFormat);
+        expected.replace(twoDigitYear, QStringLiteral("yyyy"));
+        QCOMPARE(obrix::ui::dateDisplayFormat(locale), expected);
+    }
+    QCOMPARE(obrix::ui::dateDisplayFormat(QLocale(QLocale::English, QLocale::UnitedStates)),
+             QStringLiteral("M/d/yyyy"));
 }
 
 QTEST_MAIN(MainWindowTest)

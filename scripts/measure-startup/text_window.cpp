@@ -1,0 +1,13 @@
+// The second yardstick: a Qt Widgets window that shows one line of text, built like the program
+// and as large as its main window. Unlike the empty window it loads fonts before it maps, as every
+// window with text does, and its backing store is the size of the main window's.
+#include <QApplication>
+#include <QLabel>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QLabel window(QStringLiteral("Obsessive-Compulsive Inventory"));
+    window.resize(730, 640);
+    window.show();
+    return QApplication::exec();
+}
