@@ -14,8 +14,11 @@ namespace {
 
 constexpr const char* kLogoResource = ":/obrix/logo.png";
 
-// The icon file's images, stored as PNG files of their own (render_images.sh writes both).
-constexpr int kIconSides[] = {16, 24, 32, 48, 64, 256};
+// The icon file's images up to 64 pixels, stored as PNG files of their own (render_images.sh
+// writes them with the icon file). On X11 every image of the window icon is decoded and sent to
+// the display when the first window is shown; the 256-pixel image alone cost some 10 ms there, so
+// it stays in the icon file, where the desktop finds the large image for the file type.
+constexpr int kIconSides[] = {16, 24, 32, 48, 64};
 
 void ensureResourcesRegistered() {
     static const bool registered = (registerAppResources(), true);

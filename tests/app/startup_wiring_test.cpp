@@ -102,7 +102,7 @@ void StartupWiringTest::everyWindowCarriesTheProgramIcon() {
     const QIcon icon = QApplication::windowIcon();
     QVERIFY(!icon.isNull());
     QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
-    QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+    QVERIFY(icon.availableSizes().contains(QSize(64, 64)));
 
     frmMain window(doubles_.services());
     QCOMPARE(window.windowIcon().cacheKey(), icon.cacheKey());

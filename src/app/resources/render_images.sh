@@ -3,8 +3,8 @@
 # changing the drawing and commit the results; the build itself does not need these tools.
 #   obrix_logo.png  161 x 161, on white: the picture on the splash window
 #   OCI-R.ico       16, 24, 32, 48, 64 and 256 pixels: the record files' icon, beside the program
-#   obrix_icon_N.png  the same images one by one: the program's window icon, which Qt's built-in
-#                     PNG reader decodes without loading any image-format plugin
+#   obrix_icon_N.png  the same images up to 64 pixels one by one: the program's window icon,
+#                     which Qt's built-in PNG reader decodes without loading any plugin
 # Needs rsvg-convert (Debian package librsvg2-bin) and ImageMagick's convert (imagemagick).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -21,7 +21,9 @@ frames=()
 for size in "${sizes[@]}"; do
     rsvg-convert -w "$size" -h "$size" obrix_logo.svg -o "$work/icon_$size.png"
     frames+=("$work/icon_$size.png")
-    convert "$work/icon_$size.png" -strip -define png:exclude-chunks=date,time \
-        "obrix_icon_$size.png"
+    if ((size <= 64)); then
+        convert "$work/icon_$size.png" -strip -define png:exclude-chunks=date,time \
+            "obrix_icon_$size.png"
+    fi
 done
 convert "${frames[@]}" -strip OCI-R.ico
