@@ -7,7 +7,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QLabel window(QStringLiteral("Obsessive-Compulsive Inventory"));
-    window.resize(730, 640);
+    // Sized from its text, as a window with a layout is, so that its font is loaded before the
+    // window maps; at least as large as the main window.
+    window.resize(window.sizeHint().expandedTo(QSize(730, 640)));
     window.show();
     return QApplication::exec();
 }
