@@ -5,6 +5,10 @@
 #include "app/deferred_icon_style.h"
 #include "ui/enter_presses_button.h"
 
+#ifndef _WIN32
+#include "loading/program_module.h"
+#endif
+
 #include <QApplication>
 #include <QProcess>
 
@@ -19,6 +23,23 @@ void prepareApplication(QApplication& app) {
     app.setQuitOnLastWindowClosed(true);
     ui::installEnterPressesFocusedButton(app);
 }
+
+#ifndef _WIN32
+namespace {
+
+// The in-process registration runs the GIO backend in the module obrix-gio; without the module
+// it is left out, like any other registration failure.
+void registerThroughGioModule() {
+    std::string error;
+    if (const auto entry = reinterpret_cast<association::RegisterFileTypeEntry>(
+            loading::programModuleSymbol(OBRIX_GIO_MODULE_NAME,
+                                         association::kRegisterFileTypeEntry, error))) {
+        entry();
+    }
+}
+
+} // namespace
+#endif
 
 void registerInHelperOrHere(const QString& helper, const std::function<void()>& inProcess) {
     if (!QProcess::startDetached(helper, {})) {
@@ -42,7 +63,7 @@ StartupSteps programStartupSteps(const services::Services& services,
 #else
         registerInHelperOrHere(QCoreApplication::applicationDirPath() +
                                    QStringLiteral("/obrix-register"),
-                               &association::registerFileTypeForThisProgram);
+                               &registerThroughGioModule);
 #endif
     };
     return steps;
