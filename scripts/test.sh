@@ -18,7 +18,7 @@ ctest --test-dir build --output-on-failure
 stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT
 cmake --install build --prefix "$stage/usr" >/dev/null
-for file in bin/Obrix bin/obrix-register lib/obrix/obrix-history.so lib/obrix/obrix-gio.so share/applications/obrix.desktop share/mime/packages/obrix.xml; do
+for file in bin/Obrix bin/obrix-register lib/obrix/obrix-history.so lib/obrix/obrix-gio.so lib/obrix/obrix-print.so share/applications/obrix.desktop share/mime/packages/obrix.xml; do
     test -e "$stage/usr/$file" || { echo "not installed: $file" >&2; exit 1; }
 done
 desktop-file-validate "$stage/usr/share/applications/obrix.desktop"

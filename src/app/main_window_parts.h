@@ -23,7 +23,7 @@ public:
     // line names is not opened yet (openStartupRecord does that). `services` must outlive this.
     // Printing goes to `printing` (empty: the system's printer dialog and printer).
     explicit MainWindowParts(const services::Services& services,
-                             std::unique_ptr<report::ReportPrinting> printing = {});
+                             std::unique_ptr<report::ReportPrinter> printing = {});
     ~MainWindowParts();
 
     MainWindowParts(const MainWindowParts&) = delete;

@@ -2,7 +2,13 @@
 
 namespace obrix::report {
 
-PrintCommand::PrintCommand(ReportForm& window, std::unique_ptr<ReportPrinting> printing)
+QString printFailureMessage(const QString& description) {
+    return QStringLiteral("Are you sure you've got the correct printer set as the default? "
+                          "Something went very wrong and resulted in the following error\r\n") +
+           description;
+}
+
+PrintCommand::PrintCommand(ReportForm& window, std::unique_ptr<ReportPrinter> printing)
     : window_(window)
     , printing_(std::move(printing)) {}
 

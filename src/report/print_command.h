@@ -4,7 +4,7 @@
 // they stand and hands them to the report printing, which keeps the chosen printer for the run.
 
 #include "report/report_form.h"
-#include "report/report_printing.h"
+#include "report/report_printer.h"
 
 #include <memory>
 
@@ -12,8 +12,9 @@ namespace obrix::report {
 
 class PrintCommand {
 public:
-    // Tests pass a printing object with scripted dialog and document.
-    PrintCommand(ReportForm& window, std::unique_ptr<ReportPrinting> printing);
+    // The program passes the module's printing (or its stand-in until the first print); tests
+    // pass a ReportPrinting with scripted dialog and document.
+    PrintCommand(ReportForm& window, std::unique_ptr<ReportPrinter> printing);
     ~PrintCommand();
 
     PrintCommand(const PrintCommand&) = delete;
@@ -23,7 +24,7 @@ public:
 
 private:
     ReportForm& window_;
-    std::unique_ptr<ReportPrinting> printing_;
+    std::unique_ptr<ReportPrinter> printing_;
 };
 
 } // namespace obrix::report

@@ -43,12 +43,6 @@ private:
 
 } // namespace
 
-QString printFailureMessage(const QString& description) {
-    return QStringLiteral("Are you sure you've got the correct printer set as the default? "
-                          "Something went very wrong and resulted in the following error\r\n") +
-           description;
-}
-
 QString copyOutputFileName(const QString& fileName, int copy) {
     if (copy <= 1 || fileName.isEmpty())
         return fileName;

@@ -7,6 +7,7 @@
 #include "report/print_dialog.h"
 #include "report/report_document.h"
 #include "report/report_lines.h"
+#include "report/report_printer.h"
 #include "services/message_boxes.h"
 
 #include <QLocale>
@@ -21,35 +22,23 @@ namespace obrix::report {
 // Copy counts beyond a 16-bit count are refused as a failure rather than printed.
 inline constexpr int kMaxCopies = 32767;
 
-enum class PrintOutcome {
-    Printed,   // every copy went to the printer
-    Nothing,   // zero (or fewer) copies were asked for
-    Cancelled, // the dialog was cancelled; nothing is shown
-    Failed,    // the printer or the dialog failed; the message was shown once
-};
-
-// The message shown when printing fails: the fixed sentence, CR LF and the failure's description.
-QString printFailureMessage(const QString& description);
-
 // The file a copy is written to when the printer prints to a file: the first copy to the chosen
 // name, the others beside it with the copy number ("report.pdf", "report-2.pdf", ...), so that
 // each copy stays a document of its own instead of overwriting the one before.
 QString copyOutputFileName(const QString& fileName, int copy);
 
-class ReportPrinting {
+class ReportPrinting final : public ReportPrinter {
 public:
     // The system's printer dialog over dialogParent and real print jobs; failures go to messages.
     explicit ReportPrinting(services::MessageBoxes& messages, QWidget* dialogParent = nullptr);
     ReportPrinting(std::unique_ptr<PrintDialog> dialog, std::unique_ptr<ReportDocument> document,
                    services::MessageBoxes& messages);
-    ~ReportPrinting();
+    ~ReportPrinting() override;
 
     ReportPrinting(const ReportPrinting&) = delete;
     ReportPrinting& operator=(const ReportPrinting&) = delete;
 
-    // Prints the report of `input`, which the caller reads from the window before anything else
-    // happens (the group shown on paper is the one selected when the command started).
-    PrintOutcome print(const ReportInput& input, const QLocale& locale = QLocale());
+    PrintOutcome print(const ReportInput& input, const QLocale& locale = QLocale()) override;
 
     // The program's printer, created on first use.
     QPrinter& printer();

@@ -3,12 +3,14 @@
 
 #include "app/main_window_parts.h"
 #include "pdf_print_dialog.h"
+#include "report/report_printing.h"
 #include "test_services.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -16,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace obrix;
 using namespace obrix::report;
@@ -113,6 +116,26 @@ private slots:
                  QStringLiteral("Are you sure you've got the correct printer set as the default? "
                                 "Something went very wrong and resulted in the following "
                                 "error\r\nThe printer could not be started."));
+    }
+
+    // As the program prints: its printing comes from the module obrix-print, whose printer
+    // dialog opens over the main window; cancelling it prints nothing and shows nothing.
+    void theProgramPrintsThroughItsModule() {
+        obrix::testing::TestServices doubles;
+        app::MainWindowParts parts(doubles.services());
+        bool dialogOverWindow = false;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                dialogOverWindow = dialog->parentWidget() == &parts.window();
+                dialog->reject();
+            }
+        });
+        closer.start(10);
+
+        QCOMPARE(parts.printCommand().print(), PrintOutcome::Cancelled);
+        QVERIFY(dialogOverWindow);
+        QVERIFY(doubles.messages.shown().isEmpty());
     }
 };
 
