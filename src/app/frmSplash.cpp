@@ -106,6 +106,15 @@ frmSplash::frmSplash(StartupSteps steps)
     setPalette(whitePalette(palette()));
     setAutoFillBackground(true);
 
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTimerInterval);
+    // At least the full second, rather than the few percent early a coarse timer may fire.
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+}
+
+void frmSplash::createControls() {
     fraMainFrame = new QFrame(this);
     fraMainFrame->setObjectName(QStringLiteral("fraMainFrame"));
     fraMainFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -131,28 +140,23 @@ frmSplash::frmSplash(StartupSteps steps)
     picLogo->setAutoFillBackground(true);
     picLogo->setGeometry(kLogoRect);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kTimerInterval);
-    // At least the full second, rather than the few percent early a coarse timer may fire.
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    // Measuring the text loads the splash's fonts, and the logo is decoded from its image.
+    for (const LabelDesign& design : kLabels) {
+        if (design.sizesToText) {
+            sizeToText(*(this->*design.member), design.alignment);
+        }
+    }
+    picLogo->setPixmap(logoPixmap());
     ui::applySplashAccessibleNames(*this);
 }
 
 frmSplash::~frmSplash() = default;
 
 bool frmSplash::event(QEvent* event) {
-    if (event->type() == QEvent::Polish) {
-        // Measuring the text loads the splash's fonts and the logo is decoded from its image:
-        // neither is needed before the main window is on screen, so both wait until the splash
-        // is about to show.
-        for (const LabelDesign& design : kLabels) {
-            if (design.sizesToText) {
-                sizeToText(*(this->*design.member), design.alignment);
-            }
-        }
-        picLogo->setPixmap(logoPixmap());
+    if (event->type() == QEvent::Polish && fraMainFrame == nullptr) {
+        // The controls are made when the splash is about to show, once the main window is on
+        // screen, so that nothing of the splash delays the main window's appearing.
+        createControls();
     }
     return QWidget::event(event);
 }

@@ -51,6 +51,7 @@ public:
     // The window that Form_Load loaded, or nullptr before it ran (not owned).
     QWidget* mainWindow() const { return mainWindow_; }
 
+    // The controls exist once the splash has been polished (shown, or ensurePolished()).
     QFrame* fraMainFrame = nullptr;
     QLabel* Label2 = nullptr;         // the maker's tagline
     QLabel* Label1 = nullptr;         // the maker's name
@@ -69,6 +70,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void createControls();
     void centreOnScreen();
     void registerFileType();
 

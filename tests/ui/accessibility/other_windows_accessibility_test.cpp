@@ -126,9 +126,11 @@ void OtherWindowsAccessibilityTest::creditsButtonsWorkThroughTheirAction() {
 }
 
 void OtherWindowsAccessibilityTest::splashAnnouncesItselfWithItsCaptions() {
-    // Built but not loaded: no main window, no registration, no timer.
+    // Built and polished, as it is when it shows, but not loaded: no main window, no
+    // registration, no timer.
     auto* splash = new obrix::app::frmSplash(obrix::app::StartupSteps{});
     const std::unique_ptr<obrix::app::frmSplash> owner(splash);
+    splash->ensurePolished();
 
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(splash);
     QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Obrix is starting"));
