@@ -47,14 +47,21 @@ fi
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 printf 'runs: %d each, %s\n' "$runs" "$([[ ${#session[@]} -gt 0 ]] && echo 'on a session bus' || echo 'without a session bus')"
 median_of() { awk -v p="$1" -v f="$2" '$1 == p { print $f }' "$work/samples" | median; }
+# The median over the runs of program's time or memory divided by the yardstick's in the same run:
+# the two ran one after the other, so a slower spell of the machine touches both alike.
+paired_ratio() {
+    awk -v p="$1" -v y="$2" -v f="$3" '$1 == y { yard[++ny] = $f } $1 == p { prog[++np] = $f }
+        END { for (i = 1; i <= np; i++) print prog[i] / yard[i] }' "$work/samples" | median
+}
 for yardstick in bare_window text_window; do
     bare="$work/yardstick/$yardstick"
     bare_ms=$(median_of "$bare" 2) bare_kb=$(median_of "$bare" 3)
     printf '%s: %.1f ms to mapped, %d kB resident\n' "$yardstick" "$bare_ms" "$bare_kb"
     for program in "$build/bin/Obrix" "$@"; do
         awk -v p="$program" -v ms="$(median_of "$program" 2)" -v kb="$(median_of "$program" 3)" \
-            -v bms="$bare_ms" -v bkb="$bare_kb" 'BEGIN {
-            printf "  %s: %.1f ms to mapped (ratio %.2f), %d kB resident (ratio %.2f)\n",
-                p, ms, ms / bms, kb, kb / bkb }'
+            -v bms="$bare_ms" -v bkb="$bare_kb" -v pms="$(paired_ratio "$program" "$bare" 2)" \
+            -v pkb="$(paired_ratio "$program" "$bare" 3)" 'BEGIN {
+            printf "  %s: %.1f ms to mapped (ratio %.2f, run by run %.2f), %d kB resident (ratio %.2f, run by run %.2f)\n",
+                p, ms, ms / bms, pms, kb, kb / bkb, pkb }'
     done
 done
