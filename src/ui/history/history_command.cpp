@@ -1,12 +1,11 @@
 #include "ui/history/history_command.h"
 
+#include "loading/program_module.h"
 #include "record_commands/record_commands.h"
 #include "services/message_boxes.h"
 #include "ui/main_window.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -19,26 +18,14 @@ HistoryCommand::HistoryCommand(frmMain& window, const records::RecordCommands& r
     , services_(services) {}
 
 CreateHistoryWindow loadHistoryWindowModule(QString& error) {
-    const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    const QString name = QStringLiteral(OBRIX_HISTORY_MODULE_NAME);
-    bool present = false;
-    for (const QString& path :
-         {programFolder + name,
-          programFolder + QStringLiteral(OBRIX_HISTORY_MODULE_INSTALLED_FOLDER "/") + name}) {
-        // Never unloaded: the window's code must stay for as long as the window.
-        QLibrary module(path);
-        if (auto create = reinterpret_cast<CreateHistoryWindow>(
-                module.resolve(kCreateHistoryWindowSymbol))) {
-            return create;
-        }
-        // The reason given: that of a module that is there but would not load, else that of
-        // the last place looked in.
-        if (!present) {
-            error = module.errorString();
-            present = QFileInfo::exists(path);
-        }
+    std::string reason;
+    // Never unloaded: the window's code must stay for as long as the window.
+    const auto create = reinterpret_cast<CreateHistoryWindow>(loading::programModuleSymbol(
+        OBRIX_HISTORY_MODULE_NAME, kCreateHistoryWindowSymbol, reason));
+    if (create == nullptr) {
+        error = QString::fromLocal8Bit(reason);
     }
-    return nullptr;
+    return create;
 }
 
 void HistoryCommand::open() {
