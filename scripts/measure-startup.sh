@@ -2,8 +2,8 @@
 # Start-up cost of Obrix against two bare Qt Widgets windows built the same way, an empty one and
 # one that shows a line of text: time from exec to the first window mapped, and resident memory
 # once started, as medians of N runs each, taken side by side (in turns) in one Xvfb display.
-# Further Obrix executables (an older build, say)
-# take their turns in the same runs, so that all face the same machine load.
+# Further Obrix executables (an older build, say) take their turns in the same runs, so that all
+# face the same machine load.
 #   bash scripts/measure-startup.sh [BUILD_DIR] [N] [OTHER_OBRIX...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
