@@ -16,8 +16,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
-#include <QLegend>
 #include <QLabel>
+#include <QLegend>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
@@ -48,7 +48,8 @@ QString groupCaption(scoring::ComparisonGroup group) {
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* widget = new QPushButton(caption, parent);
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    widget->setAccessibleName(
+        QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
     widget->setAutoDefault(false);
     return widget;
 }
@@ -319,10 +320,10 @@ void frmHistory::showHistory(history::History read) {
             QString::fromStdString(each.reason)));
     txtLeftOut->setPlainText(leftOut.isEmpty() ? QStringLiteral("None.") : leftOut.join('\n'));
 
-    QStringList sources{QStringLiteral("Cut-off %1: Zendaro et al. (2002).")
-                            .arg(history::kClinicalCutoff),
-                        QStringLiteral("Severity ranges of the Total (mild, moderate, severe): "
-                                       "Marrowby et al. (2020).")};
+    QStringList sources{
+        QStringLiteral("Cut-off %1: Zendaro et al. (2002).").arg(history::kClinicalCutoff),
+        QStringLiteral("Severity ranges of the Total (mild, moderate, severe): "
+                       "Marrowby et al. (2020).")};
     lblSources->setText(sources.join(QLatin1Char(' ')));
 
     fillTotalChart(*chartTotal->chart(), administrations_);
@@ -342,8 +343,9 @@ void frmHistory::showHistory(history::History read) {
 namespace {
 
 // Asks for the file to export to; empty when cancelled.
-QString exportName(const services::Services& services, const QString& title, const QString& description, const QString& suffix,
-                   const QString& folder, const QString& identifier) {
+QString exportName(const services::Services& services, const QString& title,
+                   const QString& description, const QString& suffix, const QString& folder,
+                   const QString& identifier) {
     services::FileDialogRequest request;
     request.kind = services::FileDialogKind::Save;
     request.title = title;
@@ -367,8 +369,8 @@ void reportFailure(services::MessageBoxes& messages, const QString& sentence,
 
 void frmHistory::cmdExportPng_Click() {
     const QString path = exportName(services_, QStringLiteral("Export Chart as PNG"),
-                                     QStringLiteral("PNG images (*.png)"), QStringLiteral("png"),
-                                     folder_, identifier_);
+                                    QStringLiteral("PNG images (*.png)"), QStringLiteral("png"),
+                                    folder_, identifier_);
     if (!path.isEmpty())
         reportFailure(services_.messages, QStringLiteral("The chart could not be exported."),
                       exportChartsPng(path, *chartTotal, *chartSubscales));
@@ -376,8 +378,8 @@ void frmHistory::cmdExportPng_Click() {
 
 void frmHistory::cmdExportPdf_Click() {
     const QString path = exportName(services_, QStringLiteral("Export Chart as PDF"),
-                                     QStringLiteral("PDF documents (*.pdf)"),
-                                     QStringLiteral("pdf"), folder_, identifier_);
+                                    QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"),
+                                    folder_, identifier_);
     if (!path.isEmpty())
         reportFailure(services_.messages, QStringLiteral("The chart could not be exported."),
                       exportChartsPdf(path, QStringLiteral("Client History: %1").arg(identifier_),
