@@ -12,12 +12,11 @@ using namespace obrix::history;
 
 namespace {
 
-// Items 1 to 18 in order: 1, 7 and 13 make up the Hoarding Disorder subscale.
-Administration administration(std::initializer_list<std::int16_t> items, int total) {
+using Items = std::array<std::int16_t, obrix::scoring::kItemCount>;
+
+Administration administration(const Items& items, int total) {
     Administration made;
-    std::array<std::int16_t, obrix::scoring::kItemCount> values{};
-    std::copy(items.begin(), items.end(), values.begin());
-    made.split = splitScores(values);
+    made.split = splitScores(items);
     made.raw.back() = total;
     return made;
 }
@@ -65,7 +64,7 @@ TEST(ClinicalChange, WorkedCasesFromTheFirstAdministration) {
 
 TEST(ClinicalChange, SplitScalesAndTheirCutoffs) {
     struct Case {
-        std::initializer_list<std::int16_t> items;
+        Items items; // items 1 to 18: 1, 7 and 13 make up the Hoarding Disorder subscale
         int ocd, hoarding;
         bool ocdAtOrAbove, hoardingAtOrAbove;
     };

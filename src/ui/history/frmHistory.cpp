@@ -6,6 +6,8 @@
 #include "ui/history/history_charts.h"
 #include "ui/history/history_export.h"
 #include "ui/history/history_table_model.h"
+#include "ui/history/history_texts.h"
+#include "ui/history/progress_report_printing.h"
 #include "ui/window_fonts.h"
 
 #include <QChart>
@@ -16,10 +18,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLegend>
+#include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
@@ -48,8 +51,7 @@ QString groupCaption(scoring::ComparisonGroup group) {
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* widget = new QPushButton(caption, parent);
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(
-        QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    widget->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
     widget->setAutoDefault(false);
     return widget;
 }
@@ -60,7 +62,7 @@ QChartView* chartView(QWidget* parent, const char* name, const QString& accessib
     view->setRenderHint(QPainter::Antialiasing);
     view->setAccessibleName(accessibleName);
     view->setFocusPolicy(Qt::StrongFocus);
-    view->setMinimumSize(420, 330);
+    view->setMinimumSize(360, 330);
     return view;
 }
 
@@ -112,10 +114,14 @@ void frmHistory::createControls() {
     lblSummary->setAccessibleName(QStringLiteral("Folder and count"));
 
     chartTotal = chartView(this, "chartTotal", QStringLiteral("Chart of the Total raw score"));
+    chartSplit = chartView(
+        this, "chartSplit",
+        QStringLiteral("Chart of the OCD scale and the Hoarding Disorder subscale"));
     chartSubscales =
         chartView(this, "chartSubscales", QStringLiteral("Chart of the subscale raw scores"));
     // Set before any series: moving the legend later leaves stale point markers behind.
     chartTotal->chart()->legend()->setAlignment(Qt::AlignBottom);
+    chartSplit->chart()->legend()->setAlignment(Qt::AlignBottom);
     chartSubscales->chart()->legend()->setAlignment(Qt::AlignRight);
 
     table_ = new HistoryTableModel(this);
@@ -125,7 +131,8 @@ void frmHistory::createControls() {
     tblHistory->setAccessibleName(QStringLiteral("Administrations"));
     tblHistory->setAccessibleDescription(
         QStringLiteral("One row per administration in date order: the date, the file, the raw "
-                       "score, z-score and percentile of each scale, and the Total's changes."));
+                       "score, z-score and percentile of each scale, the Total's changes, the OCD "
+                       "and Hoarding Disorder scales, reliable change and recovery."));
     tblHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHistory->verticalHeader()->setVisible(false);
@@ -141,23 +148,32 @@ void frmHistory::createControls() {
     txtLeftOut->setTabChangesFocus(true);
     lblLeftOut->setBuddy(txtLeftOut);
 
-    lblSources = new QLabel(this);
+    lblSources = new QLabel(QStringLiteral("Figures and sources:"), this);
     lblSources->setObjectName(QStringLiteral("lblSources"));
-    lblSources->setWordWrap(true);
-    lblSources->setAccessibleName(QStringLiteral("Sources"));
+    txtSources = new QPlainTextEdit(this);
+    txtSources->setObjectName(QStringLiteral("txtSources"));
+    txtSources->setReadOnly(true);
+    txtSources->setAccessibleName(QStringLiteral("Figures and sources"));
+    txtSources->setMaximumHeight(90);
+    txtSources->setTabChangesFocus(true);
+    txtSources->setPlainText((figureLines() + ruleLines() + referenceLines()).join('\n'));
+    lblSources->setBuddy(txtSources);
 
     cmdFolder = button(this, "cmdFolder", QStringLiteral("Choose &Folder..."));
     cmdReadAgain = button(this, "cmdReadAgain", QStringLiteral("&Read Again"));
     cmdExportPng = button(this, "cmdExportPng", QStringLiteral("Export Chart as &PNG..."));
     cmdExportPdf = button(this, "cmdExportPdf", QStringLiteral("Export Chart as P&DF..."));
     cmdExportCsv = button(this, "cmdExportCsv", QStringLiteral("Export Table as C&SV..."));
+    cmdPrintReport = button(this, "cmdPrintReport", QStringLiteral("Print Progress Rep&ort..."));
     cmdClose = button(this, "cmdClose", QStringLiteral("&Close"));
 
     auto* charts = new QHBoxLayout;
     charts->addWidget(chartTotal, 4);
+    charts->addWidget(chartSplit, 3);
     charts->addWidget(chartSubscales, 3);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* each : {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv})
+    for (QPushButton* each :
+         {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv, cmdPrintReport})
         buttons->addWidget(each);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
@@ -169,23 +185,28 @@ void frmHistory::createControls() {
     layout->addWidget(lblLeftOut);
     layout->addWidget(txtLeftOut);
     layout->addWidget(lblSources);
+    layout->addWidget(txtSources);
     layout->addLayout(buttons);
 
     QWidget::setTabOrder(cmdFolder, cmdReadAgain);
     QWidget::setTabOrder(cmdReadAgain, cmdExportPng);
     QWidget::setTabOrder(cmdExportPng, cmdExportPdf);
     QWidget::setTabOrder(cmdExportPdf, cmdExportCsv);
-    QWidget::setTabOrder(cmdExportCsv, cmdClose);
+    QWidget::setTabOrder(cmdExportCsv, cmdPrintReport);
+    QWidget::setTabOrder(cmdPrintReport, cmdClose);
     QWidget::setTabOrder(cmdClose, tblHistory);
     QWidget::setTabOrder(tblHistory, chartTotal);
-    QWidget::setTabOrder(chartTotal, chartSubscales);
+    QWidget::setTabOrder(chartTotal, chartSplit);
+    QWidget::setTabOrder(chartSplit, chartSubscales);
     QWidget::setTabOrder(chartSubscales, txtLeftOut);
+    QWidget::setTabOrder(txtLeftOut, txtSources);
 
     connect(cmdFolder, &QPushButton::clicked, this, &frmHistory::cmdFolder_Click);
     connect(cmdReadAgain, &QPushButton::clicked, this, &frmHistory::cmdReadAgain_Click);
     connect(cmdExportPng, &QPushButton::clicked, this, &frmHistory::cmdExportPng_Click);
     connect(cmdExportPdf, &QPushButton::clicked, this, &frmHistory::cmdExportPdf_Click);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmHistory::cmdExportCsv_Click);
+    connect(cmdPrintReport, &QPushButton::clicked, this, &frmHistory::cmdPrintReport_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
@@ -276,7 +297,8 @@ void frmHistory::startReading() {
 }
 
 void frmHistory::setCommandsEnabled(bool enabled) {
-    for (QPushButton* command : {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv})
+    for (QPushButton* command :
+         {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv, cmdPrintReport})
         command->setEnabled(enabled);
 }
 
@@ -320,16 +342,14 @@ void frmHistory::showHistory(history::History read) {
             QString::fromStdString(each.reason)));
     txtLeftOut->setPlainText(leftOut.isEmpty() ? QStringLiteral("None.") : leftOut.join('\n'));
 
-    QStringList sources{
-        QStringLiteral("Cut-off %1: Zendaro et al. (2002).").arg(history::kClinicalCutoff),
-        QStringLiteral("Severity ranges of the Total (mild, moderate, severe): "
-                       "Marrowby et al. (2020).")};
-    lblSources->setText(sources.join(QLatin1Char(' ')));
-
     fillTotalChart(*chartTotal->chart(), administrations_);
+    fillSplitScaleChart(*chartSplit->chart(), administrations_);
     fillSubscaleChart(*chartSubscales->chart(), administrations_);
     chartTotal->setAccessibleDescription(
         chartDescription(administrations_, scoring::kScaleCount - 1));
+    chartSplit->setAccessibleDescription(
+        QStringLiteral("The OCD scale and the Hoarding Disorder subscale by date, with their "
+                       "cut-offs; the table holds every figure."));
     chartSubscales->setAccessibleDescription(
         QStringLiteral("The six subscales by date; the table holds every figure."));
     table_->setAdministrations(&administrations_);
@@ -338,14 +358,14 @@ void frmHistory::showHistory(history::History read) {
     cmdExportPng->setEnabled(any);
     cmdExportPdf->setEnabled(any);
     cmdExportCsv->setEnabled(any);
+    cmdPrintReport->setEnabled(any);
 }
 
 namespace {
 
 // Asks for the file to export to; empty when cancelled.
-QString exportName(const services::Services& services, const QString& title,
-                   const QString& description, const QString& suffix, const QString& folder,
-                   const QString& identifier) {
+QString exportName(const services::Services& services, const QString& title, const QString& description, const QString& suffix,
+                   const QString& folder, const QString& identifier) {
     services::FileDialogRequest request;
     request.kind = services::FileDialogKind::Save;
     request.title = title;
@@ -369,8 +389,8 @@ void reportFailure(services::MessageBoxes& messages, const QString& sentence,
 
 void frmHistory::cmdExportPng_Click() {
     const QString path = exportName(services_, QStringLiteral("Export Chart as PNG"),
-                                    QStringLiteral("PNG images (*.png)"), QStringLiteral("png"),
-                                    folder_, identifier_);
+                                     QStringLiteral("PNG images (*.png)"), QStringLiteral("png"),
+                                     folder_, identifier_);
     if (!path.isEmpty())
         reportFailure(services_.messages, QStringLiteral("The chart could not be exported."),
                       exportChartsPng(path, *chartTotal, *chartSubscales));
@@ -378,8 +398,8 @@ void frmHistory::cmdExportPng_Click() {
 
 void frmHistory::cmdExportPdf_Click() {
     const QString path = exportName(services_, QStringLiteral("Export Chart as PDF"),
-                                    QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"),
-                                    folder_, identifier_);
+                                     QStringLiteral("PDF documents (*.pdf)"),
+                                     QStringLiteral("pdf"), folder_, identifier_);
     if (!path.isEmpty())
         reportFailure(services_.messages, QStringLiteral("The chart could not be exported."),
                       exportChartsPdf(path, QStringLiteral("Client History: %1").arg(identifier_),
@@ -393,6 +413,14 @@ void frmHistory::cmdExportCsv_Click() {
     if (!path.isEmpty())
         reportFailure(services_.messages, QStringLiteral("The table could not be exported."),
                       exportBytes(path, historyCsv(administrations_, readGroup_)));
+}
+
+void frmHistory::cmdPrintReport_Click() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    report::SystemPrintDialog dialog(this);
+    printProgressReport(dialog, *printer_, services_.messages,
+                        {identifier_.trimmed(), administrations_});
 }
 
 } // namespace obrix::ui

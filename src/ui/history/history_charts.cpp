@@ -179,10 +179,9 @@ qint64 chartTime(const records::CalendarDate& date) {
 }
 
 QString reliableChangeMarkerName(history::ReliableChange change) {
-    return QStringLiteral("Reliable %1 from first, %2")
-        .arg(change == history::ReliableChange::Improved ? QStringLiteral("improvement")
-                                                         : QStringLiteral("deterioration"),
-             fromUtf8(history::kJacobsonTruax1991));
+    return change == history::ReliableChange::Improved
+               ? QStringLiteral("Reliable improvement from first")
+               : QStringLiteral("Reliable deterioration from first");
 }
 
 QString cutoffName() {

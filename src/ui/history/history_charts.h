@@ -3,7 +3,7 @@
 // The charts of the history window and the progress report: the Total raw score by date of test
 // (0 to 72, with the clinical cut-off and the severity ranges drawn and named with their sources,
 // and the reliable changes from the first administration marked), the six subscales (0 to 12),
-// and the OCD and Hoarding Disorder scales with their cut-offs. Both use a real time axis, so
+// and the OCD and Hoarding Disorder scales with their cut-offs. All use a real time axis, so
 // uneven gaps between administrations look uneven.
 
 #include "history/client_history.h"

@@ -32,17 +32,17 @@ void HistoryCommand::open() {
     if (!widget_) {
         QString error;
         const CreateHistoryWindow create = loadHistoryWindowModule(error);
-        history_ = create ? create(
-                                services_,
-                                [this] {
-                                    return main_.OpGeneral->isChecked()
-                                               ? scoring::ComparisonGroup::GeneralPopulation
-                                               : scoring::ComparisonGroup::Ocd;
-                                },
-                                &main_)
+        history_ = create ? create(services_,
+                                   [this] {
+                                       return main_.OpGeneral->isChecked()
+                                                  ? scoring::ComparisonGroup::GeneralPopulation
+                                                  : scoring::ComparisonGroup::Ocd;
+                                   },
+                                   &main_)
                           : nullptr;
         if (history_ == nullptr) {
-            services_.messages.show(QStringLiteral("The client history cannot be opened: ") + error,
+            services_.messages.show(QStringLiteral("The client history cannot be opened: ") +
+                                        error,
                                     services::MessageButtons::Ok, services::MessageIcon::Critical);
             return;
         }

@@ -108,7 +108,8 @@ std::string historyCsv(const std::vector<history::Administration>& administratio
             records::formatIsoDate(administration.record.date),
             group,
             administration.texts,
-            cli::ScoredRecord::HistoryColumns{administration.number, administration.changeFromFirst,
+            cli::ScoredRecord::HistoryColumns{administration.number,
+                                              administration.changeFromFirst,
                                               administration.changeFromPrevious,
                                               administration.atOrAboveCutoff()}};
         writer.write(out, record);

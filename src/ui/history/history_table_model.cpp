@@ -49,14 +49,16 @@ void HistoryTableModel::setAdministrations(
 }
 
 int HistoryTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !administrations_ ? 0 : static_cast<int>(administrations_->size());
+    return parent.isValid() || !administrations_ ? 0
+                                                 : static_cast<int>(administrations_->size());
 }
 
 int HistoryTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumnCount;
 }
 
-QString HistoryTableModel::text(const history::Administration& administration, int column) const {
+QString HistoryTableModel::text(const history::Administration& administration,
+                                int column) const {
     if (column == 0) {
         const records::CalendarDate& date = administration.record.date;
         return QLocale().toString(QDate(date.year, date.month, date.day), dateDisplayFormat());
@@ -104,7 +106,8 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation,
+                                       int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section == 0)
@@ -112,7 +115,8 @@ QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation,
     if (section == 1)
         return QStringLiteral("File");
     if (isScoreColumn(section)) {
-        static constexpr std::array<const char*, 3> kParts{" raw score", " z-score", " percentile"};
+        static constexpr std::array<const char*, 3> kParts{" raw score", " z-score",
+                                                           " percentile"};
         const auto [scale, part] = scoreColumn(section);
         return fromUtf8(scoring::scaleTable()[scale].name) + QLatin1String(kParts[part]);
     }

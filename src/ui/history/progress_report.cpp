@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLegend>
 #include <QPagedPaintDevice>
@@ -23,7 +24,7 @@ namespace {
 
 // The charts keep at least this share of the first page's body; with few administrations they
 // get all the room the table and the figures leave.
-constexpr double kLeastChartShare = 0.42;
+constexpr double kLeastChartShare = 0.5;
 // Of the charts' height, the Total's share; the OCD and Hoarding chart has the rest.
 constexpr double kTotalChartShare = 0.56;
 // Charts are laid out at screen size (96 pixels an inch) and scaled onto the page, so their
@@ -105,7 +106,7 @@ private:
     double columnWidth() const { return (body_.width() - gap_) / 2; }
 
     double figuresHeight() const {
-        const QFont font = paperFont(7);
+        const QFont font = paperFont(8);
         const double left = wrappedHeight(figureLines(), font, columnWidth());
         const double right = wrappedHeight(ruleLines() + referenceLines(), font, columnWidth());
         return lineHeight(paperFont(10, true)) * 1.4 + std::max(left, right);
@@ -221,14 +222,19 @@ private:
         QGraphicsScene scene;
         auto* chart = new QChart;
         scene.addItem(chart);
+        // The page is wider than a chart in the window: the legend goes beside the plot, and the
+        // chart keeps little margin, so that the plot has the height.
         chart->legend()->setAlignment(Qt::AlignRight);
+        chart->setMargins(QMargins(2, 2, 2, 2));
+        chart->layout()->setContentsMargins(0, 0, 0, 0);
         chart->setGeometry(QRectF(QPointF(0, 0), size));
         chart->setBackgroundRoundness(0);
         chart->setDropShadowEnabled(false);
         fill(*chart, input_.administrations);
-        // Charts lay out their axes and legend in posted events.
+        // Charts lay out their axes and legend in posted events, and may grow beyond the size
+        // asked for to fit their legend: the whole chart is drawn, in its own proportions.
         QCoreApplication::sendPostedEvents();
-        scene.render(&painter_, target, QRectF(QPointF(0, 0), size));
+        scene.render(&painter_, target, QRectF(QPointF(0, 0), chart->size()));
     }
 
     double paintTable(double top, int firstRow, int rows) {
@@ -299,7 +305,7 @@ private:
     }
 
     void paintLines(const QStringList& lines, QPointF at) {
-        const QFont font = paperFont(7);
+        const QFont font = paperFont(8);
         const QFontMetricsF metrics(font, &device_);
         painter_.setFont(font);
         for (const QString& line : lines) {
