@@ -60,9 +60,12 @@ QChartView* chartView(QWidget* parent, const char* name, const QString& accessib
     auto* view = new QChartView(new QChart, parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setRenderHint(QPainter::Antialiasing);
+    // Point markers keep stale copies behind when a chart is laid out again under partial
+    // updates; the charts are small enough to redraw whole.
+    view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     view->setAccessibleName(accessibleName);
     view->setFocusPolicy(Qt::StrongFocus);
-    view->setMinimumSize(360, 330);
+    view->setMinimumSize(360, 300);
     return view;
 }
 
@@ -94,7 +97,7 @@ frmHistory::frmHistory(const services::Services& services,
     setFont(windowFont());
     createControls();
     connect(&watcher_, &QFutureWatcher<history::History>::finished, this, &frmHistory::readDone);
-    resize(1240, 860);
+    resize(1240, 940);
 }
 
 frmHistory::~frmHistory() {
@@ -120,8 +123,8 @@ void frmHistory::createControls() {
     chartSubscales =
         chartView(this, "chartSubscales", QStringLiteral("Chart of the subscale raw scores"));
     // Set before any series: moving the legend later leaves stale point markers behind.
-    chartTotal->chart()->legend()->setAlignment(Qt::AlignBottom);
-    chartSplit->chart()->legend()->setAlignment(Qt::AlignBottom);
+    chartTotal->chart()->legend()->setAlignment(Qt::AlignRight);
+    chartSplit->chart()->legend()->setAlignment(Qt::AlignRight);
     chartSubscales->chart()->legend()->setAlignment(Qt::AlignRight);
 
     table_ = new HistoryTableModel(this);
@@ -167,10 +170,14 @@ void frmHistory::createControls() {
     cmdPrintReport = button(this, "cmdPrintReport", QStringLiteral("Print Progress Rep&ort..."));
     cmdClose = button(this, "cmdClose", QStringLiteral("&Close"));
 
+    // The Total and the OCD and Hoarding chart side by side, wide enough for their legends
+    // beside them; the subscales beside the table.
     auto* charts = new QHBoxLayout;
-    charts->addWidget(chartTotal, 4);
-    charts->addWidget(chartSplit, 3);
-    charts->addWidget(chartSubscales, 3);
+    charts->addWidget(chartTotal, 1);
+    charts->addWidget(chartSplit, 1);
+    auto* tableRow = new QHBoxLayout;
+    tableRow->addWidget(tblHistory, 3);
+    tableRow->addWidget(chartSubscales, 2);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* each :
          {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv, cmdPrintReport})
@@ -180,8 +187,8 @@ void frmHistory::createControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblHeading);
     layout->addWidget(lblSummary);
-    layout->addLayout(charts, 3);
-    layout->addWidget(tblHistory, 2);
+    layout->addLayout(charts, 1);
+    layout->addLayout(tableRow, 1);
     layout->addWidget(lblLeftOut);
     layout->addWidget(txtLeftOut);
     layout->addWidget(lblSources);

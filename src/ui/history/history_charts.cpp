@@ -156,7 +156,7 @@ void addChangeMarkers(QChart& chart, const std::vector<history::Administration>&
     markers->setMarkerShape(change == history::ReliableChange::Improved
                                 ? QScatterSeries::MarkerShapeCircle
                                 : QScatterSeries::MarkerShapeRectangle);
-    markers->setMarkerSize(12);
+    markers->setMarkerSize(15);
     attach(chart, markers, time, score);
     QList<QPointF> points;
     for (const history::Administration& administration : list)
