@@ -17,7 +17,7 @@ using Items = std::array<std::int16_t, obrix::scoring::kItemCount>;
 Administration administration(const Items& items, int total) {
     Administration made;
     made.split = splitScores(items);
-    made.raw.back() = total;
+    made.scales.back().raw = total;
     return made;
 }
 

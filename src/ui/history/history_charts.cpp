@@ -141,7 +141,7 @@ void setPointsBy(QXYSeries& series, const std::vector<history::Administration>& 
 
 void setPoints(QXYSeries& series, const std::vector<history::Administration>& list,
                std::size_t scale) {
-    setPointsBy(series, list, [scale](const history::Administration& a) { return a.raw[scale]; });
+    setPointsBy(series, list, [scale](const history::Administration& a) { return a.scales[scale].raw; });
 }
 
 // The administrations whose Total changed reliably from the first, one way, as larger markers
@@ -300,7 +300,7 @@ QString chartDescription(const std::vector<history::Administration>& administrat
     for (const history::Administration& administration : administrations)
         scores.append(QStringLiteral("%1: %2")
                           .arg(shown(administration.record.date))
-                          .arg(administration.raw[scaleIndex]));
+                          .arg(administration.scales[scaleIndex].raw));
     return QStringLiteral("%1 administrations from %2 to %3. %4 by date: %5.")
         .arg(administrations.size())
         .arg(shown(administrations.front().record.date), shown(administrations.back().record.date),

@@ -24,8 +24,8 @@ std::vector<obrix::history::Administration> client() {
             "Client 0427", {2000 + i % 26, 1 + i % 12, 1 + i % 28}, {}};
         for (auto& item : record.items)
             item = std::to_string(random() % 5);
-        all.push_back(*obrix::history::scoreRecord(
-                           "r.oci", record, obrix::scoring::ComparisonGroup::Ocd, statistics, ".")
+        all.push_back(*obrix::history::scoreRecord("r.oci", record,
+                                                   obrix::scoring::ComparisonGroup::Ocd, statistics)
                            .administration);
     }
     obrix::history::orderAdministrations(all);

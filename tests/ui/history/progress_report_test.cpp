@@ -35,9 +35,9 @@ private slots:
             for (int item = 0; item < scoring::kItemCount; ++item)
                 record.items[static_cast<std::size_t>(item)] =
                     std::to_string(std::min(4, std::max(0, total - 4 * item)));
-            client.push_back(*history::scoreRecord("r.oci", record, scoring::ComparisonGroup::Ocd,
-                                                   statistics, ".")
-                                  .administration);
+            client.push_back(
+                *history::scoreRecord("r.oci", record, scoring::ComparisonGroup::Ocd, statistics)
+                     .administration);
         }
         history::orderAdministrations(client);
 
