@@ -141,7 +141,8 @@ void setPointsBy(QXYSeries& series, const std::vector<history::Administration>& 
 
 void setPoints(QXYSeries& series, const std::vector<history::Administration>& list,
                std::size_t scale) {
-    setPointsBy(series, list, [scale](const history::Administration& a) { return a.scales[scale].raw; });
+    setPointsBy(series, list,
+                [scale](const history::Administration& a) { return a.scales[scale].raw; });
 }
 
 // The administrations whose Total changed reliably from the first, one way, as larger markers
@@ -260,7 +261,7 @@ void fillSplitScaleChart(QChart& chart,
     // The subscale on its own axis, 0 to 12 against 0 to 60, so that both fill the height.
     const history::SplitScaleInfo& hoarding =
         history::splitScaleInfo(history::SplitScale::HoardingDisorder);
-    QValueAxis* hoardingAxis = scoreAxis(hoarding.highest, 7, fromUtf8(hoarding.name));
+    QValueAxis* hoardingAxis = scoreAxis(hoarding.highest, 7, fromUtf8(hoarding.shortName));
     chart.addAxis(hoardingAxis, Qt::AlignRight);
     const auto [from, to] = timeRange(administrations);
     const std::array<QValueAxis*, 2> axes{ocdAxis, hoardingAxis};

@@ -24,7 +24,7 @@ namespace {
 
 // The charts keep at least this share of the first page's body; with few administrations they
 // get all the room the table and the figures leave.
-constexpr double kLeastChartShare = 0.5;
+constexpr double kLeastChartShare = 0.4;
 // Of the charts' height, the Total's share; the OCD and Hoarding chart has the rest.
 constexpr double kTotalChartShare = 0.56;
 // Charts are laid out at screen size (96 pixels an inch) and scaled onto the page, so their
