@@ -23,7 +23,6 @@ ChangeCriteria makeCriteria() {
         scoring::normTable(scoring::ComparisonGroup::GeneralPopulation)[total].zScore;
     const scoring::Norm ocd = scoring::normTable(scoring::ComparisonGroup::Ocd)[total].zScore;
     ChangeCriteria criteria{};
-    criteria.sdOcd = ocd.sd;
     criteria.reliability = kTotalReliability;
     criteria.standardErrorOfDiff = ocd.sd * std::sqrt(2 * (1 - kTotalReliability));
     criteria.criticalRatio = kCriticalRatio;
@@ -145,23 +144,26 @@ std::vector<SourcedFigure> sourcedFigures() {
         const std::string name(scale.name);
         figures.push_back({name + " (items " + itemList(scale.items) + ") cut-off (at or above)",
                            static_cast<double>(scale.cutoff), 0, kQuillane2015});
-        figures.push_back({name + ", clinical mean", scale.clinical.mean, 2, kQuillane2015});
-        figures.push_back({name + ", clinical SD", scale.clinical.sd, 2, kQuillane2015});
-        figures.push_back({name + ", community mean", scale.community.mean, 2, kQuillane2015});
-        figures.push_back({name + ", community SD", scale.community.sd, 2, kQuillane2015});
+        figures.push_back(
+            {name + ", clinical mean", scale.clinical.mean, kAsPublished, kQuillane2015});
+        figures.push_back({name + ", clinical SD", scale.clinical.sd, kAsPublished, kQuillane2015});
+        figures.push_back(
+            {name + ", community mean", scale.community.mean, kAsPublished, kQuillane2015});
+        figures.push_back(
+            {name + ", community SD", scale.community.sd, kAsPublished, kQuillane2015});
     }
     figures.insert(
         figures.end(),
         {
-            {"Total, OCD sample: mean", c.ocd.mean, 2, kZendaro2002},
-            {"Total, OCD sample: SD", c.ocd.sd, 2, kZendaro2002},
-            {"Total, general population sample: mean", c.general.mean, 2, kZendaro2002},
-            {"Total, general population sample: SD", c.general.sd, 2, kZendaro2002},
+            {"Total, OCD sample: mean", c.ocd.mean, kAsPublished, kZendaro2002},
+            {"Total, OCD sample: SD", c.ocd.sd, kAsPublished, kZendaro2002},
+            {"Total, general population sample: mean", c.general.mean, kAsPublished, kZendaro2002},
+            {"Total, general population sample: SD", c.general.sd, kAsPublished, kZendaro2002},
             {"Total, two-week test-retest reliability r in the OCD group (n = 41)", c.reliability,
-             2, kZendaro2002},
+             kAsPublished, kZendaro2002},
             {"Standard error of the difference SEdiff = SD(OCD) x sqrt(2 x (1 - r))",
              c.standardErrorOfDiff, 3, kJacobsonTruax1991},
-            {"Reliable change at 95%: |change| / SEdiff above", c.criticalRatio, 2,
+            {"Reliable change at 95%: |change| / SEdiff above", c.criticalRatio, kAsPublished,
              kJacobsonTruax1991},
             {"Clinically significant cut-off c = (SD(OCD) x mean(general) + SD(general) x "
              "mean(OCD)) / (SD(OCD) + SD(general))",
@@ -172,8 +174,10 @@ std::vector<SourcedFigure> sourcedFigures() {
 
 std::string formatFixed(double value, int decimals, std::string_view decimalSeparator) {
     std::array<char, 32> digits{};
-    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                       std::chars_format::fixed, decimals);
+    char* const end = digits.data() + digits.size();
+    const auto written =
+        decimals < 0 ? std::to_chars(digits.data(), end, value)
+                     : std::to_chars(digits.data(), end, value, std::chars_format::fixed, decimals);
     std::string text(digits.data(), written.ptr);
     if (const auto point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, decimalSeparator);
@@ -191,7 +195,7 @@ std::vector<std::string> changeRules(std::string_view decimalSeparator) {
     return {
         "Reliable change: the Total changed from the first administration by " + points +
             " points or more (|change| / SEdiff above " +
-            formatFixed(c.criticalRatio, 2, decimalSeparator) +
+            formatFixed(c.criticalRatio, kAsPublished, decimalSeparator) +
             "); a fall is an improvement, a rise a deterioration.",
         "Recovered: a reliable improvement from the first administration to a Total below c (" +
             formatFixed(c.clinicalCutoff, 2, decimalSeparator) + ").",

@@ -91,6 +91,8 @@ ReliableChange reliableChange(int change);
 // Reliable improvement from the first administration to a Total below c.
 bool recovered(int firstTotal, int total);
 
+inline constexpr int kAsPublished = -1;
+
 // A figure stated beside the markers: what it is, its value, and its source.
 struct SourcedFigure {
     std::string what; // "OCD scale cut-off (at or above)"
@@ -105,7 +107,8 @@ std::vector<SourcedFigure> sourcedFigures();
 // "what: value (source)" with the value to its decimals and the given decimal separator.
 std::string figureStatement(const SourcedFigure& figure, std::string_view decimalSeparator);
 
-// The value to a number of decimals with the given decimal separator: "22.96", "8,118".
+// The value to a number of decimals (kAsPublished: the shortest form that reads back as the
+// value) with the given decimal separator: "22.96", "8,118", "11.1".
 std::string formatFixed(double value, int decimals, std::string_view decimalSeparator);
 
 // The reliable-change and recovery rules in words, with their figures, and where the figures
