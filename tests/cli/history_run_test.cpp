@@ -83,6 +83,19 @@ TEST(HistoryRun, GroupsClientsOrdersByDateThenPathAndAddsTheColumns) {
                                         "4.oci|Ann|3|-18|-36|false|0|0|false|false|improved|true",
                                         "2.oci|Bob|1|||false|15|3|true|false||"}));
     EXPECT_NE(errors.find("5.oci: Only scores between 0 and 4"), std::string::npos);
+
+    options.format = OutputFormat::Json;
+    output.clear();
+    scoreBatch(options, collectRecordSources(options.paths, false), io);
+    EXPECT_NE(output.find("\"administration\":1,\"total_change_from_first\":null,"
+                          "\"total_change_from_previous\":null,\"total_at_or_above_cutoff\":false,"
+                          "\"ocd_scale_raw\":15,\"hoarding_disorder_raw\":3,"
+                          "\"ocd_scale_at_or_above_cutoff\":true,"
+                          "\"hoarding_disorder_at_or_above_cutoff\":false,"
+                          "\"total_reliable_change_from_first\":null,\"recovered\":null}"),
+              std::string::npos);
+    EXPECT_NE(output.find("\"total_reliable_change_from_first\":\"improved\",\"recovered\":true}"),
+              std::string::npos);
     EXPECT_NE(errors.find("6.oci: Type mismatch"), std::string::npos);
     EXPECT_EQ(summary.scored, 4u);
     EXPECT_EQ(summary.exitStatus(), 1);
