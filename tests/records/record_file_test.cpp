@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <set>
 
@@ -39,9 +40,11 @@ std::string saveAsOrdinaryUser(const fs::path& path, const ClientRecord& record,
     if (child == 0) {
         ::close(channel[0]);
         const passwd* nobody = ::getpwnam("nobody");
-        const bool dropped = ::geteuid() != 0 ||
-                             (nobody && ::setgroups(1, &group) == 0 && ::setgid(group) == 0 &&
-                              ::setuid(nobody->pw_uid) == 0);
+        // Where an in-place save keeps its copy when the record's folder is closed to the user.
+        ::setenv("XDG_STATE_HOME", (path.parent_path().parent_path() / "state").c_str(), 1);
+        const bool dropped =
+            ::geteuid() != 0 || (nobody && ::setgroups(1, &group) == 0 && ::setgid(group) == 0 &&
+                                 ::setuid(nobody->pw_uid) == 0);
         const std::string result = dropped ? writeRecordFile(path, record) : "cannot drop rights";
         [[maybe_unused]] const ssize_t sent = ::write(channel[1], result.data(), result.size());
         ::_exit(0);
@@ -88,17 +91,23 @@ TEST_F(RecordFile, SavedRecordReadsBackAndLeavesNothingElse) {
 }
 
 TEST_F(RecordFile, PermissionsOfNewAndReplacedFiles) {
-    const mode_t previousMask = ::umask(022);
-    const fs::path fresh = folder_ / "fresh.oci";
-    ASSERT_EQ(writeRecordFile(fresh, record_), "");
-    EXPECT_EQ(fs::status(fresh).permissions(), fs::perms(0644));
-
+    // New records give others nothing, whatever the umask allows; existing ones keep their mode.
+    const struct {
+        mode_t umask;
+        fs::perms fresh;
+    } cases[] = {{022, fs::perms(0640)}, {002, fs::perms(0660)}, {077, fs::perms(0600)}};
     const fs::path kept = folder_ / "kept.oci";
     writeBytes(kept, "old");
-    fs::permissions(kept, fs::perms(0640));
-    ASSERT_EQ(writeRecordFile(kept, record_), "");
-    EXPECT_EQ(fs::status(kept).permissions(), fs::perms(0640));
-    ::umask(previousMask);
+    fs::permissions(kept, fs::perms(0604));
+    for (const auto& c : cases) {
+        const mode_t previousMask = ::umask(c.umask);
+        const fs::path fresh = folder_ / ("fresh" + std::to_string(c.umask) + ".oci");
+        EXPECT_EQ(writeRecordFile(fresh, record_), "");
+        EXPECT_EQ(writeRecordFile(kept, record_), "");
+        ::umask(previousMask);
+        EXPECT_EQ(fs::status(fresh).permissions(), c.fresh) << c.umask;
+        EXPECT_EQ(fs::status(kept).permissions(), fs::perms(0604)) << c.umask;
+    }
 }
 
 TEST_F(RecordFile, SavingThroughALinkReplacesTheLinkedFile) {
@@ -199,18 +208,21 @@ TEST_F(RecordFile, PermissionsAsAnOrdinaryUser) {
     ASSERT_NE(nogroup, nullptr);
     const gid_t group = ::geteuid() == 0 ? nogroup->gr_gid : ::getegid();
     fs::permissions(folder_, fs::perms(0755));
+    fs::create_directory(folder_ / "state");
+    fs::permissions(folder_ / "state", fs::perms(0777));
     const struct {
         const char* name;
         fs::perms folderMode;
         fs::perms fileMode;
         std::string error;
+        bool ownerKept;
     } cases[] = {
         // The file's own protection holds even though its folder would allow replacing it.
-        {"read-only file", fs::perms(0777), fs::perms(0444), "Permission denied"},
+        {"read-only file", fs::perms(0777), fs::perms(0444), "Permission denied", true},
         // A writable file in a folder the user may not write is written in place.
-        {"closed folder", fs::perms(0555), fs::perms(0666), ""},
-        // A shared group folder: the record stays its owner's, with its group and mode.
-        {"group folder", fs::perms(02775), fs::perms(0664), ""},
+        {"closed folder", fs::perms(0555), fs::perms(0666), "", true},
+        // A shared group folder: the saver becomes the owner; group and mode stay.
+        {"group folder", fs::perms(02775), fs::perms(0664), "", false},
     };
     for (const auto& c : cases) {
         const fs::path shared = folder_ / c.name;
@@ -228,7 +240,7 @@ TEST_F(RecordFile, PermissionsAsAnOrdinaryUser) {
         EXPECT_EQ(contentOf(path), c.error.empty() ? encodeRecord(record_) : "old") << c.name;
         struct stat after {};
         ::stat(path.c_str(), &after);
-        EXPECT_EQ(after.st_uid, before.st_uid) << c.name;
+        EXPECT_EQ(after.st_uid == before.st_uid, c.ownerKept || ::geteuid() != 0) << c.name;
         EXPECT_EQ(after.st_gid, before.st_gid) << c.name;
         EXPECT_EQ(after.st_mode, before.st_mode) << c.name;
         EXPECT_EQ(std::distance(fs::directory_iterator(shared), fs::directory_iterator()), 1)
