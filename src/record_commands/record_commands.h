@@ -12,6 +12,7 @@
 // Save As commands and its unload handler to it.
 
 #include "record_commands/record_form.h"
+#include "records/record_format.h"
 #include "services/services.h"
 
 #include <QString>
@@ -38,6 +39,8 @@ public:
     void open();
 
     // Writes the record to its own file without a dialog; a record without a file runs Save As.
+    // When the file changed on disk since this window read or wrote it, asks first; No leaves
+    // the file alone (Cancelled).
     SaveOutcome save();
 
     // Lets the user choose a file and writes the record to it. Cancelling is silent; a failure is
@@ -47,6 +50,9 @@ public:
     // The closing of the window: asks about unsaved changes; sets cancel to keep the window open.
     void unload(bool& cancel);
 
+    // Before a record is read: when a save of it that wrote in place was interrupted, offers to
+    // put back the copy of its previous contents.
+    //
     // Opens the last existing file the command line names, if it names any; with an empty command
     // line it does nothing. Failures are reported and leave the window as it loaded.
     void openStartupRecord(const services::StartupCommandLine& commandLine);
@@ -63,10 +69,15 @@ private:
     bool settleUnsavedChanges(const QString& question);
     SaveOutcome writeTo(const QString& path);
     void showUnreadable(const std::string& description);
+    // Reads the record at path for the window, after offering back an interrupted save's copy.
+    ReadResult readRecord(const QString& path);
+    bool changedOnDisk() const;
 
     RecordForm& window_;
     services::Services services_;
     QString recordFile_;
+    // The bytes of recordFile_ as this window last read or wrote them.
+    std::string recordBytes_;
     QString lastChosenName_;
     QString dialogFolder_;
 };

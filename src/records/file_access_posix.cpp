@@ -1,10 +1,12 @@
 #include "records/file_access.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 
 namespace obrix::records::file_access {
 
@@ -40,15 +42,21 @@ private:
 
 } // namespace
 
-std::error_code readPrefix(const fs::path& path, std::size_t limit, std::string& bytes) {
+std::error_code readSmallFile(const fs::path& path, std::size_t limit, std::string& bytes) {
     // Non-blocking, so that a named pipe given by mistake cannot hang the window.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
         return lastError();
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0)
+        return lastError();
+    const auto tooLarge = std::make_error_code(std::errc::file_too_large);
+    if (static_cast<std::uintmax_t>(info.st_size) > limit)
+        return tooLarge;
     bytes.clear();
     char buffer[65536];
-    while (bytes.size() < limit) {
-        const std::size_t wanted = std::min(sizeof buffer, limit - bytes.size());
+    while (bytes.size() <= limit) {
+        const std::size_t wanted = std::min(sizeof buffer, limit + 1 - bytes.size());
         const ssize_t count = ::read(file.get(), buffer, wanted);
         if (count < 0) {
             if (errno == EINTR)
@@ -59,6 +67,8 @@ std::error_code readPrefix(const fs::path& path, std::size_t limit, std::string&
             break;
         bytes.append(buffer, static_cast<std::size_t>(count));
     }
+    if (bytes.size() > limit)
+        return tooLarge;
     return file.close();
 }
 

@@ -2,12 +2,15 @@
 #include "record_samples.h"
 #include "records/record_file.h"
 #include "records/record_messages.h"
+#include "records/save/posix_file.h"
 #include "records/save/record_save.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -249,9 +252,77 @@ TEST_F(RecordFile, PermissionsAsAnOrdinaryUser) {
     }
 }
 
+TEST_F(RecordFile, OnlyStaleTemporariesOfTheRecordAreRemovedAtTheNextSave) {
+    const fs::path path = folder_ / "client.oci";
+    writeBytes(path, "old");
+    const std::set<std::string> kept = {"client.oci", ".client.oci.obrix-save-InUse1",
+                                        ".other.oci.obrix-save-Other1"};
+    for (const std::string& name : kept)
+        writeBytes(folder_ / name, "contents");
+    writeBytes(folder_ / ".client.oci.obrix-save-Stale1", "left by a killed save");
+    // A save under way in another window holds its temporary file locked.
+    const posix::Fd inUse(::open((folder_ / ".client.oci.obrix-save-InUse1").c_str(), O_RDONLY));
+    ASSERT_EQ(::flock(inUse.get(), LOCK_EX), 0);
+
+    ASSERT_EQ(writeRecordFile(path, record_), "");
+    EXPECT_EQ(entries(), kept);
+}
+
+TEST_F(RecordFile, TemporaryFilesArePrivateWhateverTheUmask) {
+    const mode_t previousMask = ::umask(0);
+    const posix::Fd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY));
+    std::string name;
+    int error = 0;
+    const posix::Fd file = posix::createLockedTemporary(folder.get(), ".a.oci.", name, error);
+    ::umask(previousMask);
+    ASSERT_TRUE(file.valid()) << posix::describe(error);
+    EXPECT_EQ(fs::status(folder_ / name).permissions(), fs::perms(0600));
+}
+
+TEST_F(RecordFile, SavesKilledAtAnyMomentLeaveAWholeRecordOrItsCopy) {
+    const fs::path path = folder_ / "client.oci";
+    const ClientRecord records[] = {exampleRecord(), record_};
+    // A plain file is renamed over; a hard-linked one is written in place after a copy.
+    for (const bool linked : {false, true}) {
+        writeBytes(path, encodeRecord(records[0]));
+        fs::permissions(path, fs::perms(0640));
+        if (linked)
+            fs::create_hard_link(path, folder_ / "second.oci");
+        for (int round = 0; round < 20; ++round) {
+            const pid_t child = ::fork();
+            if (child == 0)
+                for (int save = 0;; ++save)
+                    writeRecordFile(path, records[save % 2]);
+            ::usleep(static_cast<useconds_t>(1000 + round * 500));
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+            // Private while written and synced; the record's mode only just before the rename.
+            for (const std::string& name : entries()) {
+                const fs::perms mode = fs::status(folder_ / name).permissions();
+                if (name.starts_with(".client.oci.obrix-save-")) {
+                    EXPECT_TRUE(mode == fs::perms(0600) || mode == fs::perms(0640)) << name;
+                }
+            }
+            if (const std::optional<fs::path> copy = findInterruptedSave(path)) {
+                ASSERT_EQ(restoreInterruptedSave(path, *copy), "");
+            }
+            const ReadResult read = readRecordFile(path);
+            ASSERT_TRUE(read.ok()) << linked << " " << round << ": " << read.error;
+        }
+        ASSERT_EQ(writeRecordFile(path, record_), "");
+        const std::set<std::string> names = {"client.oci", "second.oci"};
+        EXPECT_EQ(entries(), linked ? names : std::set<std::string>{"client.oci"});
+        fs::remove(folder_ / "second.oci");
+    }
+}
+
 TEST_F(RecordFile, ReadFailuresCarryTheirDescription) {
     writeBytes(folder_ / "short.oci", join(exampleFields(), ",").substr(0, 90));
     fs::create_directory(folder_ / "folder.oci");
+    // A record followed by enough blanks to pass the largest size a record may have.
+    writeBytes(folder_ / "large.oci", encodeRecord(record_) + std::string(kRecordSizeLimit, ' '));
+    writeBytes(folder_ / "sparse.oci", "");
+    fs::resize_file(folder_ / "sparse.oci", std::uintmax_t{4} << 30);
     const struct {
         const char* name;
         fs::path path;
@@ -261,6 +332,8 @@ TEST_F(RecordFile, ReadFailuresCarryTheirDescription) {
         {"folder", folder_ / "folder.oci", "Is a directory"},
         {"cut-short file", folder_ / "short.oci", "Input past end of file"},
         {"device", "/dev/null", "Not a regular file"},
+        {"just over 1 MiB", folder_ / "large.oci", "Not a record file"},
+        {"sparse 4 GiB", folder_ / "sparse.oci", "Not a record file"},
     };
     for (const auto& c : cases) {
         const ReadResult result = readRecordFile(c.path);

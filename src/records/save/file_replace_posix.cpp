@@ -132,18 +132,17 @@ int takeIdentity(int file, const struct stat& record, const fs::path& path) {
     return ::fchmod(file, record.st_mode & 07777) == 0 ? 0 : errno;
 }
 
-// The new contents with the record's identity (or a new record's mode), on the disk.
+// The new contents on the disk, with the record's identity (or a new record's mode). The mode
+// comes last, just before the rename, so that a save killed while syncing leaves a private file.
 int fill(int file, std::string_view bytes, const struct stat* record, const fs::path& path) {
     if (const int error = posix::writeAllAt(file, bytes, 0))
         return error;
-    if (record) {
-        if (const int result = takeIdentity(file, *record, path))
-            return result;
-    } else if (::fchmod(file, 0660 & ~currentUmask()) != 0) {
-        // A new record: owner and group as the umask allows, never others.
+    if (::fsync(file) != 0)
         return errno;
-    }
-    return ::fsync(file) == 0 ? 0 : errno;
+    if (record)
+        return takeIdentity(file, *record, path);
+    // A new record: owner and group as the umask allows, never others.
+    return ::fchmod(file, 0660 & ~currentUmask()) == 0 ? 0 : errno;
 }
 
 // Opens a place for the copy of the previous contents: beside the record, else in the user's
