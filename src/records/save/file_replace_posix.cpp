@@ -3,6 +3,7 @@
 #include "records/save/save_copy.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -169,6 +170,10 @@ std::string writeInPlace(int folder, const fs::path& path, std::string_view byte
         ::openat(folder, path.filename().c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
     if (!record.valid())
         return describe(errno);
+    // One in-place save at a time (two windows): another's cut must not fall after these bytes.
+    while (::flock(record.get(), LOCK_EX) != 0)
+        if (errno != EINTR)
+            return describe(errno);
 
     Fd copy;
     std::string temporary;
