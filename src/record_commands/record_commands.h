@@ -35,7 +35,8 @@ public:
     void newRecord();
 
     // Asks about unsaved changes, lets the user choose a record and shows it. A file that cannot
-    // be read is reported and leaves the window exactly as it was.
+    // be read is reported and leaves the window exactly as it was. Like the start-up open, it
+    // first offers back the copy an interrupted in-place save of the record left.
     void open();
 
     // Writes the record to its own file without a dialog; a record without a file runs Save As.
@@ -50,9 +51,6 @@ public:
     // The closing of the window: asks about unsaved changes; sets cancel to keep the window open.
     void unload(bool& cancel);
 
-    // Before a record is read: when a save of it that wrote in place was interrupted, offers to
-    // put back the copy of its previous contents.
-    //
     // Opens the last existing file the command line names, if it names any; with an empty command
     // line it does nothing. Failures are reported and leave the window as it loaded.
     void openStartupRecord(const services::StartupCommandLine& commandLine);

@@ -268,17 +268,6 @@ TEST_F(RecordFile, OnlyStaleTemporariesOfTheRecordAreRemovedAtTheNextSave) {
     EXPECT_EQ(entries(), kept);
 }
 
-TEST_F(RecordFile, TemporaryFilesArePrivateWhateverTheUmask) {
-    const mode_t previousMask = ::umask(0);
-    const posix::Fd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY));
-    std::string name;
-    int error = 0;
-    const posix::Fd file = posix::createLockedTemporary(folder.get(), ".a.oci.", name, error);
-    ::umask(previousMask);
-    ASSERT_TRUE(file.valid()) << posix::describe(error);
-    EXPECT_EQ(fs::status(folder_ / name).permissions(), fs::perms(0600));
-}
-
 TEST_F(RecordFile, SavesKilledAtAnyMomentLeaveAWholeRecordOrItsCopy) {
     const fs::path path = folder_ / "client.oci";
     const ClientRecord records[] = {exampleRecord(), record_};

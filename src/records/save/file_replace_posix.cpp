@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <fstream>
 #include <vector>
 
@@ -46,7 +47,7 @@ mode_t currentUmask() {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
         if (line.starts_with("Umask:"))
-            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
     return 022;
 }
 
