@@ -1,6 +1,7 @@
 #include "records/file_access.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,6 +41,17 @@ private:
     int fd_;
 };
 
+// A record with a second hard link is saved in place under an exclusive lock (see the record
+// saving); a shared lock keeps this read from seeing half of such a write. It waits at most about
+// a second, so that a file some other program keeps locked is still read.
+void waitForInPlaceSave(int fd) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (::flock(fd, LOCK_SH | LOCK_NB) == 0 || errno != EWOULDBLOCK)
+            return;
+        ::usleep(10000);
+    }
+}
+
 } // namespace
 
 std::error_code readSmallFile(const fs::path& path, std::size_t limit, std::string& bytes) {
@@ -47,6 +59,7 @@ std::error_code readSmallFile(const fs::path& path, std::size_t limit, std::stri
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
         return lastError();
+    waitForInPlaceSave(file.get());
     struct stat info {};
     if (::fstat(file.get(), &info) != 0)
         return lastError();

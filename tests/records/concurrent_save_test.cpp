@@ -48,8 +48,10 @@ TEST_P(ConcurrentSave, ReadersNeverSeeAPartialRecord) {
     std::atomic<long> saves = 0;
     std::atomic<long> failedSaves = 0;
     const auto writer = [&](const ClientRecord& record) {
-        for (; !stop; ++saves)
+        for (; !stop; ++saves) {
             failedSaves += !writeRecordFile(path, record).empty();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1)); // a user between saves
+        }
     };
     std::thread first(writer, exampleRecord());
     std::thread second(writer, exampleRecord(kExampleAnswers));

@@ -246,6 +246,8 @@ std::string replaceFileContents(const fs::path& path, std::string_view bytes) {
         ::unlinkat(folder.get(), temporary.c_str(), 0);
         return error == kWriteInPlace ? writeInPlace(folder.get(), path, bytes) : describe(error);
     }
+    // Now the record itself: readers wait for a locked record (an in-place save under way).
+    ::flock(file.get(), LOCK_UN);
     // A copy left by an earlier in-place save that was interrupted is now out of date.
     Fd leftover;
     if (posix::openUnlocked(folder.get(), place.copyName, leftover))
