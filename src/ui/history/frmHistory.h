@@ -45,8 +45,8 @@ class frmHistory : public QWidget {
 
 public:
     // group gives the main window's comparison group whenever a read starts.
-    frmHistory(const services::Services& services, std::function<scoring::ComparisonGroup()> group,
-               QWidget* parent = nullptr);
+    frmHistory(const services::Services& services,
+               std::function<scoring::ComparisonGroup()> group, QWidget* parent = nullptr);
     ~frmHistory() override;
 
     // Shows the history of the client with this identifier from the folder and starts reading.
@@ -54,7 +54,9 @@ public:
 
     const QString& identifier() const { return identifier_; }
     const QString& folder() const { return folder_; }
-    const std::vector<history::Administration>& administrations() const { return administrations_; }
+    const std::vector<history::Administration>& administrations() const {
+        return administrations_;
+    }
     bool reading() const { return watcher_.isRunning(); }
 
     QLabel* lblHeading = nullptr;

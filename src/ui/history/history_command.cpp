@@ -25,19 +25,19 @@ void HistoryCommand::open() {
             },
             &main_);
     }
-    frmHistory* window = history_;
+    QWidget* window = history_;
     window->show();
     window->raise();
     window->activateWindow();
     const QString& file = records_.recordFile();
     if (file.isEmpty()) {
         // No file of its own yet: the folder chosen earlier, or one the user picks now.
-        window->showClient(main_.txtName->text(), window->folder());
-        if (window->folder().isEmpty())
-            window->cmdFolder_Click();
+        history_->showClient(main_.txtName->text(), history_->folder());
+        if (history_->folder().isEmpty())
+            history_->cmdFolder_Click();
         return;
     }
-    window->showClient(main_.txtName->text(), QFileInfo(file).absolutePath());
+    history_->showClient(main_.txtName->text(), QFileInfo(file).absolutePath());
 }
 
 } // namespace obrix::ui

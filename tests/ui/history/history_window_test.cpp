@@ -75,7 +75,8 @@ void HistoryWindowTest::chartPointsAreTheTablesDatesAndTotals() {
              QStringLiteral("Total raw score"));
     for (int row = 0; row < table->rowCount(); ++row) {
         const auto& administration = window.administrations()[static_cast<std::size_t>(row)];
-        QCOMPARE(cell(row, 1), QString::fromStdString(administration.file.filename().string()));
+        QCOMPARE(cell(row, 1),
+                 QString::fromStdString(administration.file.filename().string()));
         QCOMPARE(total->at(row).x(),
                  static_cast<double>(ui::chartTime(administration.record.date)));
         QCOMPARE(QString::number(total->at(row).y()), cell(row, totalColumn));
