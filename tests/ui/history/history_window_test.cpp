@@ -12,6 +12,7 @@
 #include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
