@@ -1,18 +1,22 @@
 #include "cli/batch_scorer.h"
 
 #include "cli/progress_line.h"
-#include "cli/record_writer.h"
-#include "cli/text_escaping.h"
+#include "export/record_writer.h"
+#include "export/text_escaping.h"
 #include "history/client_history.h"
 #include "records/record_file.h"
 #include "records/utf8_path.h"
 #include "scoring/calculation.h"
 
+#include <memory>
 #include <utility>
 
 namespace obrix::cli {
 
 namespace {
+
+using exporting::validUtf8;
+using exporting::visibleText;
 
 // Output is handed on in pieces of about this size rather than per record.
 constexpr std::size_t kOutputChunk = 64 * 1024;
@@ -21,6 +25,19 @@ std::string displayName(const RecordSource& source) {
     return source.kind == RecordSource::Kind::StandardInput
                ? std::string("-")
                : validUtf8(records::utf8String(source.path));
+}
+
+// Numbers go out with the separator asked for, but json numbers always with a period.
+std::unique_ptr<exporting::RecordWriter> makeRecordWriter(const Options& options) {
+    switch (options.format) {
+    case OutputFormat::Csv:
+        return std::make_unique<exporting::CsvWriter>(options.history, options.decimalSeparator);
+    case OutputFormat::Json:
+        return std::make_unique<exporting::JsonWriter>();
+    case OutputFormat::Table:
+        break;
+    }
+    return std::make_unique<exporting::TableWriter>(options.decimalSeparator);
 }
 
 // The record on standard input goes into a history under the name "-", as it is shown. A file
@@ -32,9 +49,7 @@ public:
     Batch(const Options& options, const BatchIo& io, std::size_t total)
         : options_(options)
         , io_(io)
-        , writer_(makeRecordWriter(options.format, options.history))
-        // Json numbers need a period whatever separator was asked for.
-        , separator_(options.format == OutputFormat::Json ? "." : options.decimalSeparator)
+        , writer_(makeRecordWriter(options))
         , progress_(io.writeError, total,
                     ProgressLine::wanted(total, io.errorIsTerminal, io.outputIsTerminal)) {
         buffer_.reserve(2 * kOutputChunk);
@@ -77,7 +92,7 @@ private:
             return;
         }
         const scoring::Calculation result =
-            scoring::calculate(record.items, options_.group, statistics_, separator_);
+            scoring::calculate(record.items, options_.group, statistics_);
         if (result.validation != scoring::ValidationError::None) {
             leaveOut(source, scoring::validationMessage(result.validation));
             return;
@@ -86,9 +101,9 @@ private:
             leaveOut(source, result.failure);
             return;
         }
-        ScoredRecord scored{displayName(source), record.identifier,
-                            records::formatIsoDate(record.date), options_.group, result.texts,
-                            std::nullopt};
+        const exporting::ScoredRecord scored{
+            displayName(source), record.identifier, records::formatIsoDate(record.date),
+            options_.group,      result.scales,     std::nullopt};
         writer_->write(buffer_, scored);
         ++summary_.scored;
     }
@@ -96,9 +111,8 @@ private:
     // Histories need every record before the first row: they are kept and written at the end.
     void collect(const RecordSource& source, const records::ClientRecord& record) {
         const bool standardInput = source.kind == RecordSource::Kind::StandardInput;
-        history::Scored scored =
-            history::scoreRecord(standardInput ? kStandardInputPath : source.path, record,
-                                 options_.group, statistics_, separator_);
+        history::Scored scored = history::scoreRecord(
+            standardInput ? kStandardInputPath : source.path, record, options_.group, statistics_);
         if (!scored.administration) {
             leaveOut(source, scored.reason);
             return;
@@ -109,19 +123,11 @@ private:
     void writeHistories() {
         for (const auto& client : history::groupByClient(std::move(collected_))) {
             for (const history::Administration& administration : client) {
-                ScoredRecord scored{
-                    administration.file == kStandardInputPath
-                        ? std::string("-")
-                        : validUtf8(records::utf8String(administration.file)),
-                    administration.record.identifier,
-                    records::formatIsoDate(administration.record.date),
-                    options_.group,
-                    administration.texts,
-                    ScoredRecord::HistoryColumns{administration.number,
-                                                 administration.changeFromFirst,
-                                                 administration.changeFromPrevious,
-                                                 administration.atOrAboveCutoff()}};
-                writer_->write(buffer_, scored);
+                const std::string file = administration.file == kStandardInputPath
+                                             ? std::string("-")
+                                             : validUtf8(records::utf8String(administration.file));
+                writer_->write(buffer_,
+                               exporting::scoredRecord(administration, options_.group, file));
                 ++summary_.scored;
                 if (buffer_.size() >= kOutputChunk && !flush())
                     return;
@@ -146,8 +152,7 @@ private:
 
     const Options& options_;
     const BatchIo& io_;
-    std::unique_ptr<RecordWriter> writer_;
-    std::string separator_;
+    std::unique_ptr<exporting::RecordWriter> writer_;
     ProgressLine progress_;
     // One normal-distribution component for the whole run, as the window keeps one.
     scoring::NormalDistributionSource statistics_;

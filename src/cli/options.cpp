@@ -1,6 +1,6 @@
 #include "cli/options.h"
 
-#include "cli/text_escaping.h"
+#include "export/text_escaping.h"
 
 #include <optional>
 #include <utility>
@@ -10,6 +10,10 @@
 #endif
 
 namespace obrix::cli {
+
+using exporting::characterCount;
+using exporting::validUtf8;
+using exporting::visibleText;
 
 namespace {
 
@@ -174,10 +178,6 @@ std::string_view helpText() {
 
 std::string versionText() {
     return std::string("obrix-score (Obrix) ") + OBRIX_VERSION + "\n";
-}
-
-std::string_view groupKeyword(ComparisonGroup group) {
-    return group == ComparisonGroup::GeneralPopulation ? "general" : "ocd";
 }
 
 } // namespace obrix::cli

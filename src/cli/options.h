@@ -41,7 +41,4 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
 std::string_view helpText();
 std::string versionText();
 
-// "general" or "ocd", as the command line and the csv and json output name the groups.
-std::string_view groupKeyword(scoring::ComparisonGroup group);
-
 } // namespace obrix::cli

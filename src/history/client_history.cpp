@@ -3,7 +3,6 @@
 #include "records/record_file.h"
 
 #include <algorithm>
-#include <charconv>
 #include <tuple>
 #include <unordered_map>
 #include <utility>
@@ -14,12 +13,6 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-int rawNumber(const std::string& text) {
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
 }
 
 bool endsWithRecordExtension(const std::string& name) {
@@ -49,18 +42,13 @@ std::string_view clientKey(std::string_view identifier) {
 }
 
 Scored scoreRecord(const std::filesystem::path& file, const records::ClientRecord& record,
-                   scoring::ComparisonGroup group, scoring::NormalDistributionSource& statistics,
-                   std::string_view decimalSeparator) {
-    const scoring::Calculation result =
-        scoring::calculate(record.items, group, statistics, decimalSeparator);
+                   scoring::ComparisonGroup group, scoring::NormalDistributionSource& statistics) {
+    const scoring::Calculation result = scoring::calculate(record.items, group, statistics);
     if (result.validation != scoring::ValidationError::None)
         return {std::nullopt, std::string(scoring::validationMessage(result.validation))};
     if (!result.complete())
         return {std::nullopt, result.failure};
-    Administration administration{file, record, result.texts, {}, 0, {}, {}};
-    for (std::size_t s = 0; s < result.texts.size(); ++s)
-        administration.raw[s] = rawNumber(result.texts[s].raw);
-    return {std::move(administration), {}};
+    return {Administration{file, record, result.scales, 0, {}, {}}, {}};
 }
 
 void orderAdministrations(std::vector<Administration>& administrations) {
@@ -125,8 +113,7 @@ History readHistory(const HistoryRequest& request) {
         }
         if (clientKey(read.record->identifier) != wanted)
             continue;
-        Scored scored =
-            scoreRecord(file, *read.record, request.group, statistics, request.decimalSeparator);
+        Scored scored = scoreRecord(file, *read.record, request.group, statistics);
         if (scored.administration)
             history.administrations.push_back(std::move(*scored.administration));
         else

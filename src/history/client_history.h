@@ -36,13 +36,12 @@ inline constexpr std::array<SeverityBand, 3> kSeverityBands{{
 struct Administration {
     std::filesystem::path file;
     records::ClientRecord record;
-    std::array<scoring::ScaleTexts, scoring::kScaleCount> texts; // as the window shows them
-    std::array<int, scoring::kScaleCount> raw{};                 // in scale order; Total last
-    int number = 0;                                              // 1 for the first, 2, ...
-    std::optional<int> changeFromFirst;                          // empty for the first
-    std::optional<int> changeFromPrevious;                       // empty for the first
+    std::array<scoring::ScaleResult, scoring::kScaleCount> scales; // in scale order; Total last
+    int number = 0;                                                // 1 for the first, 2, ...
+    std::optional<int> changeFromFirst;                            // empty for the first
+    std::optional<int> changeFromPrevious;                         // empty for the first
 
-    int total() const { return raw[scoring::kScaleCount - 1]; }
+    int total() const { return scales.back().raw; }
     bool atOrAboveCutoff() const { return total() >= kClinicalCutoff; }
 };
 
@@ -63,8 +62,7 @@ struct Scored {
     std::string reason;
 };
 Scored scoreRecord(const std::filesystem::path& file, const records::ClientRecord& record,
-                   scoring::ComparisonGroup group, scoring::NormalDistributionSource& statistics,
-                   std::string_view decimalSeparator);
+                   scoring::ComparisonGroup group, scoring::NormalDistributionSource& statistics);
 
 // Orders one client's administrations by date of test, then by file path (byte order), and
 // numbers them and fills the change columns.
@@ -90,7 +88,6 @@ struct HistoryRequest {
     std::filesystem::path folder;
     std::string identifier;
     scoring::ComparisonGroup group = scoring::ComparisonGroup::GeneralPopulation;
-    std::string decimalSeparator = ".";
     // Told how many files are done of how many after each one; returning false stops the read.
     std::function<bool(std::size_t done, std::size_t total)> progress;
 };

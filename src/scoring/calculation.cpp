@@ -2,7 +2,6 @@
 
 #include "scoring/normal_distribution.h"
 #include "scoring/norms.h"
-#include "scoring/number_format.h"
 #include "scoring/raw_scores.h"
 #include "scoring/rounding.h"
 #include "scoring/validation.h"
@@ -79,7 +78,7 @@ NormalDistribution& NormalDistributionSource::get() {
 }
 
 Calculation calculate(const ItemTexts& items, ComparisonGroup group,
-                      NormalDistributionSource& statistics, std::string_view decimalSeparator) {
+                      NormalDistributionSource& statistics) {
     Calculation result;
 
     // Validation walk, item values, raw scores.
@@ -93,29 +92,24 @@ Calculation calculate(const ItemTexts& items, ComparisonGroup group,
         return result;
     }
     const std::array<double, kScaleCount> raw = rawScores(*values);
-    for (std::size_t s = 0; s < kScaleCount; ++s)
-        result.texts[s].raw = formatGeneral(raw[s], decimalSeparator);
 
     // Against the norms: all seven z-scores, then the percentiles one by one.
     const auto& norms = normTable(group);
-    std::array<double, kScaleCount> z{};
-    for (std::size_t s = 0; s < kScaleCount; ++s)
-        z[s] = roundToHundredths((raw[s] - norms[s].zScore.mean) / norms[s].zScore.sd);
-    for (std::size_t s = 0; s < kScaleCount; ++s)
-        result.texts[s].zScore = "Z Score = " + formatGeneral(z[s], decimalSeparator);
+    for (std::size_t s = 0; s < kScaleCount; ++s) {
+        result.scales[s].raw = static_cast<int>(raw[s]);
+        result.scales[s].zScore =
+            roundToHundredths((raw[s] - norms[s].zScore.mean) / norms[s].zScore.sd);
+    }
 
     for (std::size_t s = 0; s < kScaleCount; ++s) {
-        if (raw[s] < 1) {
-            result.texts[s].percentile = "N/A";
-        } else {
+        if (raw[s] >= 1) {
             const Norm& norm = norms[s].percentile;
             std::string_view stage = kCreationFailure;
             try {
                 NormalDistribution& component = statistics.get();
                 stage = kCallFailure;
                 const double p = component.normalCdf(raw[s], norm.mean, norm.sd);
-                result.texts[s].percentile =
-                    formatGeneral(roundToHundredths(p * 100), decimalSeparator) + " Percentile";
+                result.scales[s].percentile = roundToHundredths(p * 100);
             } catch (const std::exception& e) {
                 result.failure = describe(e, stage);
                 return result;

@@ -1,11 +1,13 @@
 #pragma once
 
 // The whole OCI-R computation behind the Compute button: validation of the 18 item texts,
-// raw scores, z-scores and percentiles against the chosen norm sample, as display texts.
+// raw scores, z-scores and percentiles against the chosen norm sample. The texts the window
+// shows are made from these numbers by result_texts.h.
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,10 +26,10 @@ enum class ComparisonGroup { GeneralPopulation, Ocd };
 
 struct ScaleInfo {
     Scale scale;
-    std::string_view name;        // "Washing"
-    std::string_view caption;     // "Washing:" as the results panel shows it
-    std::string_view boxSuffix;   // "Wash": the boxes txtWash, txtZScoreWash, txtPercentWash
-    std::array<int, 3> items;     // item numbers (1-based); all zero for the Total (every item)
+    std::string_view name;      // "Washing"
+    std::string_view caption;   // "Washing:" as the results panel shows it
+    std::string_view boxSuffix; // "Wash": the boxes txtWash, txtZScoreWash, txtPercentWash
+    std::array<int, 3> items;   // item numbers (1-based); all zero for the Total (every item)
 };
 
 // The seven scales in order.
@@ -53,10 +55,10 @@ public:
     // The factory may throw (or return null) to report that the component cannot be created.
     using Factory = std::function<std::unique_ptr<NormalDistribution>()>;
 
-    NormalDistributionSource();  // the built-in implementation
+    NormalDistributionSource(); // the built-in implementation
     explicit NormalDistributionSource(Factory factory);
 
-    NormalDistribution& get();   // throws std::exception when creation fails
+    NormalDistribution& get(); // throws std::exception when creation fails
     bool created() const { return component_ != nullptr; }
 
 private:
@@ -64,21 +66,23 @@ private:
     std::unique_ptr<NormalDistribution> component_;
 };
 
-struct ScaleTexts {
-    std::string raw;         // "6"
-    std::string zScore;      // "Z Score = 1.44"
-    std::string percentile;  // "92.45 Percentile" or "N/A"
+struct ScaleResult {
+    int raw = 0;       // 0..12 for a subscale, 0..72 for the Total
+    double zScore = 0; // rounded to two decimals, halves to even
+    // Rounded like the z-score; none when the raw score is 0 (and for the scales after a
+    // failure of the component, see Calculation::percentilesDone).
+    std::optional<double> percentile;
 };
 
 // Outcome of one computation.
 // - validation != None: nothing was computed; the window shows validationMessage() and changes
 //   nothing.
-// - otherwise raw and zScore texts of all seven scales are set, and the percentile texts of the
-//   first percentilesDone scales. When the component failed, percentilesDone < kScaleCount and
+// - otherwise raw and zScore of all seven scales are set, and the percentiles of the first
+//   percentilesDone scales. When the component failed, percentilesDone < kScaleCount and
 //   failure holds its description: the window writes what was computed and does not switch panels.
 struct Calculation {
     ValidationError validation = ValidationError::None;
-    std::array<ScaleTexts, kScaleCount> texts{};
+    std::array<ScaleResult, kScaleCount> scales{};
     int percentilesDone = 0;
     std::string failure;
 
@@ -87,9 +91,8 @@ struct Calculation {
     }
 };
 
-// decimalSeparator is the user's regional one (the window passes QLocale's); numbers in the item
-// texts are always read with a period.
+// Numbers in the item texts are always read with a period.
 Calculation calculate(const ItemTexts& items, ComparisonGroup group,
-                      NormalDistributionSource& statistics, std::string_view decimalSeparator);
+                      NormalDistributionSource& statistics);
 
-}  // namespace obrix::scoring
+} // namespace obrix::scoring

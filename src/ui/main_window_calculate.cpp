@@ -3,6 +3,8 @@
 #include "ui/main_window.h"
 #include "ui/main_window_texts.h"
 
+#include "scoring/result_texts.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -27,8 +29,7 @@ void frmMain::Calculate() {
                                               : scoring::ComparisonGroup::Ocd;
     scoring::Calculation result;
     try {
-        result = scoring::calculate(itemTexts(), group, statistics_,
-                                    QLocale().decimalPoint().toStdString());
+        result = scoring::calculate(itemTexts(), group, statistics_);
     } catch (const std::exception& error) {
         // Nothing was written: report it like any other failed command and leave the window.
         messages_.show(texts::kCommandFailure + QStringLiteral("\r\n") +
@@ -44,15 +45,19 @@ void frmMain::Calculate() {
 
 void frmMain::showCalculation(const scoring::Calculation& result) {
     const auto rows = resultRows();
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    const auto show = [](QLineEdit* box, const std::string& text) {
+        box->setText(QString::fromStdString(text));
+    };
     // Raw scores first, then z-scores, then the percentiles that could be computed.
     for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i].raw->setText(QString::fromStdString(result.texts[i].raw));
+        show(rows[i].raw, scoring::rawScoreText(result.scales[i].raw));
     for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i].zScore->setText(QString::fromStdString(result.texts[i].zScore));
+        show(rows[i].zScore, scoring::zScoreText(result.scales[i].zScore, separator));
     const auto done =
         static_cast<std::size_t>(std::clamp(result.percentilesDone, 0, scoring::kScaleCount));
     for (std::size_t i = 0; i < done; ++i)
-        rows[i].percentile->setText(QString::fromStdString(result.texts[i].percentile));
+        show(rows[i].percentile, scoring::percentileText(result.scales[i].percentile, separator));
 
     if (!result.complete()) {
         // The percentile boxes not reached keep their earlier texts and the panels stay as they

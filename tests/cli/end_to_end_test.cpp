@@ -2,6 +2,7 @@
 #include "records/client_record.h"
 #include "records/record_format.h"
 #include "scoring/calculation.h"
+#include "scoring/number_format.h"
 #include "temporary_folder.h"
 
 #include <gtest/gtest.h>
@@ -147,11 +148,11 @@ TEST_F(ObrixScore, CsvAndJsonCarryTheSameFiguresAsTheWindow) {
     std::copy(mixed.begin(), mixed.end(), items.begin());
     obrix::scoring::NormalDistributionSource statistics;
     const auto window = obrix::scoring::calculate(
-        items, obrix::scoring::ComparisonGroup::GeneralPopulation, statistics, ",");
+        items, obrix::scoring::ComparisonGroup::GeneralPopulation, statistics);
     ASSERT_TRUE(window.complete());
-    const std::string total = window.texts[6].zScore.substr(std::string("Z Score = ").size());
+    const std::string total = obrix::scoring::formatGeneral(window.scales[6].zScore, ",");
     const std::string totalPercentile =
-        window.texts[6].percentile.substr(0, window.texts[6].percentile.find(' '));
+        obrix::scoring::formatGeneral(*window.scales[6].percentile, ",");
 
     const ProgramRun csv =
         runProgram(folder, {"--format", "csv", "--decimal-separator", ",", "records/c.oci"});

@@ -32,10 +32,10 @@ std::vector<std::string> fileNames(const History& history) {
 
 TEST(ClientHistory, KeepsTheClientsRecordsInDateThenFileOrderAndListsBadFiles) {
     TemporaryFolder folder;
-    folder.write("c.oci", recordBytes("Client 7", {2026, 3, 1}, "1"));     // 18
-    folder.write("b.oci", recordBytes(" Client 7\t", {2026, 1, 5}, "2"));  // 36, blanks at ends
-    folder.write("a.oci", recordBytes("Client 7", {2026, 3, 1}, "0"));     // same day as c.oci
-    folder.write("d.OCI", recordBytes("Client 7", {2026, 4, 9}, "4"));     // 72, capital extension
+    folder.write("c.oci", recordBytes("Client 7", {2026, 3, 1}, "1"));    // 18
+    folder.write("b.oci", recordBytes(" Client 7\t", {2026, 1, 5}, "2")); // 36, blanks at ends
+    folder.write("a.oci", recordBytes("Client 7", {2026, 3, 1}, "0"));    // same day as c.oci
+    folder.write("d.OCI", recordBytes("Client 7", {2026, 4, 9}, "4"));    // 72, capital extension
     folder.write("other.oci", recordBytes("Client 70", {2026, 2, 1}, "2"));
     folder.write("other-bad.oci", recordBytes("Someone", {2026, 2, 1}, "9"));
     folder.write("range.oci", recordBytes("Client 7", {2026, 2, 1}, "5"));
@@ -86,9 +86,8 @@ TEST(ClientHistory, CutoffCountsTwentyOneAsAtOrAbove) {
         for (int i = 0; i < items / 4; ++i)
             record.items[static_cast<std::size_t>(i)] = "4";
         record.items[5] = std::to_string(items % 4);
-        const Scored scored = scoreRecord("x.oci", record,
-                                          obrix::scoring::ComparisonGroup::GeneralPopulation,
-                                          statistics, ".");
+        const Scored scored = scoreRecord(
+            "x.oci", record, obrix::scoring::ComparisonGroup::GeneralPopulation, statistics);
         ASSERT_TRUE(scored.administration);
         EXPECT_EQ(scored.administration->total(), items);
         EXPECT_EQ(scored.administration->atOrAboveCutoff(), atOrAbove);
@@ -101,8 +100,7 @@ TEST(ClientHistory, GroupsClientsInOrderOfTheirFirstRecord) {
     const auto add = [&](const char* file, const char* identifier, CalendarDate date) {
         ClientRecord record{identifier, date, {}};
         record.items.fill("1");
-        all.push_back(*scoreRecord(file, record, obrix::scoring::ComparisonGroup::Ocd,
-                                   statistics, ".")
+        all.push_back(*scoreRecord(file, record, obrix::scoring::ComparisonGroup::Ocd, statistics)
                            .administration);
     };
     add("z.oci", "B", {2026, 5, 1});

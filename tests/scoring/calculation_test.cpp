@@ -1,4 +1,4 @@
-// The worked figures of every scale against both norm samples, as full display texts.
+// The worked figures of every scale against both norm samples, as the full texts shown.
 #include "scoring/calculation.h"
 #include "scoring/norms.h"
 
@@ -11,7 +11,9 @@
 
 using namespace obrix::scoring;
 using obrix::scoring::testing::allItems;
+using obrix::scoring::testing::calculateShown;
 using obrix::scoring::testing::itemsWith;
+using obrix::scoring::testing::Shown;
 
 namespace {
 
@@ -44,7 +46,7 @@ protected:
     void check(const std::string& separator) {
         const FigureCase& c = GetParam();
         NormalDistributionSource statistics;
-        const Calculation result = calculate(allItems(c.item), c.group, statistics, separator);
+        const Shown result = calculateShown(allItems(c.item), c.group, statistics, separator);
         ASSERT_EQ(result.validation, ValidationError::None);
         EXPECT_TRUE(result.complete());
         EXPECT_EQ(result.percentilesDone, kScaleCount);
@@ -114,15 +116,14 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"96.2", "96.84", "96.49", "89.29", "98.43", "98.97", "99.94"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-Calculation compute(const ItemTexts& items, ComparisonGroup group,
-                    const std::string& separator = ".") {
+Shown compute(const ItemTexts& items, ComparisonGroup group, const std::string& separator = ".") {
     NormalDistributionSource statistics;
-    return calculate(items, group, statistics, separator);
+    return calculateShown(items, group, statistics, separator);
 }
 
 TEST(Figures, ObsessingRawTenShowsTwoPointSixTwo) {
     // Obsessing is items 6, 12, 18.
-    const Calculation result = compute(itemsWith("0", {{6, "4"}, {12, "4"}, {18, "2"}}), kGeneral);
+    const Shown result = compute(itemsWith("0", {{6, "4"}, {12, "4"}, {18, "2"}}), kGeneral);
     const auto obsessing = static_cast<std::size_t>(Scale::Obsessing);
     EXPECT_EQ(result.texts[obsessing].raw, "10");
     EXPECT_EQ(result.texts[obsessing].zScore, "Z Score = 2.62");
@@ -141,7 +142,7 @@ TEST(Figures, OrderingZScoreAndPercentileUseDifferentMeans) {
 
     // Raw 6: z from 4.4 is 0.528 -> 0.53 (4.41 would give 0.52); the percentile 70.01 comes from
     // 4.41 (4.4 would give 70.13).
-    const Calculation result = compute(allItems("2"), kGeneral);
+    const Shown result = compute(allItems("2"), kGeneral);
     EXPECT_EQ(result.texts[ordering].zScore, "Z Score = 0.53");
     EXPECT_EQ(result.texts[ordering].percentile, "70.01 Percentile");
 }
@@ -186,7 +187,7 @@ TEST(Figures, ZScoreRoundingToZeroFromBelowShowsNoMinus) {
     const ItemTexts items =
         itemsWith("0", {{1, "4"}, {2, "4"}, {3, "4"}, {4, "4"}, {5, "4"}, {6, "4"}, {7, "4"}});
     for (const std::string separator : {".", ","}) {
-        const Calculation result = compute(items, kOcd, separator);
+        const Shown result = compute(items, kOcd, separator);
         const auto total = static_cast<std::size_t>(Scale::Total);
         EXPECT_EQ(result.texts[total].raw, "28");
         EXPECT_EQ(result.texts[total].zScore, "Z Score = 0");
@@ -195,7 +196,7 @@ TEST(Figures, ZScoreRoundingToZeroFromBelowShowsNoMinus) {
 
 TEST(Figures, OneScaleAtZeroHasOnlyItsPercentileNotApplicable) {
     // Washing is items 5, 11, 17.
-    const Calculation result = compute(itemsWith("2", {{5, "0"}, {11, "0"}, {17, "0"}}), kGeneral);
+    const Shown result = compute(itemsWith("2", {{5, "0"}, {11, "0"}, {17, "0"}}), kGeneral);
     EXPECT_TRUE(result.complete());
     EXPECT_EQ(result.texts[0].raw, "0");
     EXPECT_EQ(result.texts[0].zScore, "Z Score = -0.96");
@@ -207,7 +208,7 @@ TEST(Figures, OneScaleAtZeroHasOnlyItsPercentileNotApplicable) {
 
 TEST(Figures, MixedItemsReadByTheirPrefix) {
     // "2.5" counts 2, "3.5" counts 4, " " and "abc" count 0, "04" counts 4.
-    const Calculation result = compute(
+    const Shown result = compute(
         itemsWith("1", {{5, "2.5"}, {11, "3.5"}, {17, " "}, {2, "abc"}, {8, "04"}, {14, "003"}}),
         kGeneral);
     ASSERT_EQ(result.validation, ValidationError::None);
@@ -219,9 +220,9 @@ TEST(Figures, MixedItemsReadByTheirPrefix) {
 TEST(Figures, SwitchingGroupsGivesTheirOwnFiguresAndBack) {
     NormalDistributionSource statistics;
     const ItemTexts items = allItems("2");
-    const Calculation general = calculate(items, kGeneral, statistics, ".");
-    const Calculation ocd = calculate(items, kOcd, statistics, ".");
-    const Calculation again = calculate(items, kGeneral, statistics, ".");
+    const Shown general = calculateShown(items, kGeneral, statistics);
+    const Shown ocd = calculateShown(items, kOcd, statistics);
+    const Shown again = calculateShown(items, kGeneral, statistics);
     EXPECT_EQ(general.texts[0].zScore, "Z Score = 1.44");
     EXPECT_EQ(ocd.texts[0].zScore, "Z Score = 0.38");
     for (std::size_t s = 0; s < kScaleCount; ++s) {
@@ -244,15 +245,15 @@ TEST_P(Refused, ComputesNothing) {
         ++created;
         return nullptr;
     });
-    const Calculation result = calculate(GetParam().items, kGeneral, statistics, ".");
+    const Calculation result = calculate(GetParam().items, kGeneral, statistics);
     EXPECT_EQ(result.validation, GetParam().error);
     EXPECT_FALSE(result.complete());
     EXPECT_EQ(result.percentilesDone, 0);
     EXPECT_EQ(result.failure, "");
-    for (const auto& texts : result.texts) {
-        EXPECT_EQ(texts.raw, "");
-        EXPECT_EQ(texts.zScore, "");
-        EXPECT_EQ(texts.percentile, "");
+    for (const ScaleResult& scale : result.scales) {
+        EXPECT_EQ(scale.raw, 0);
+        EXPECT_EQ(scale.zScore, 0);
+        EXPECT_FALSE(scale.percentile);
     }
     EXPECT_EQ(created, 0);
 }

@@ -239,7 +239,6 @@ void frmHistory::startReading() {
     request.folder = records::utf8Path(folder_.toStdString());
     request.identifier = identifier_.toStdString();
     request.group = readGroup_;
-    request.decimalSeparator = QLocale().decimalPoint().toStdString();
     lblSummary->setText(QStringLiteral("Reading %1 ...").arg(QDir::toNativeSeparators(folder_)));
 
     if (!progress_) {
@@ -390,7 +389,8 @@ void frmHistory::cmdExportCsv_Click() {
                                     folder_, identifier_);
     if (!path.isEmpty())
         reportFailure(services_.messages, QStringLiteral("The table could not be exported."),
-                      exportBytes(path, historyCsv(administrations_, readGroup_)));
+                      exportBytes(path, historyCsv(administrations_, readGroup_,
+                                                   QLocale().decimalPoint().toStdString())));
 }
 
 } // namespace obrix::ui

@@ -124,7 +124,7 @@ void setPoints(QLineSeries& series, const std::vector<history::Administration>& 
     points.reserve(static_cast<qsizetype>(list.size()));
     for (const history::Administration& administration : list)
         points.append(QPointF(static_cast<double>(chartTime(administration.record.date)),
-                              administration.raw[scale]));
+                              administration.scales[scale].raw));
     series.replace(points);
 }
 
@@ -221,7 +221,7 @@ QString chartDescription(const std::vector<history::Administration>& administrat
     for (const history::Administration& administration : administrations)
         scores.append(QStringLiteral("%1: %2")
                           .arg(shown(administration.record.date))
-                          .arg(administration.raw[scaleIndex]));
+                          .arg(administration.scales[scaleIndex].raw));
     return QStringLiteral("%1 administrations from %2 to %3. %4 by date: %5.")
         .arg(administrations.size())
         .arg(shown(administrations.front().record.date),

@@ -1,8 +1,7 @@
 #include "ui/history/history_export.h"
 
-#include "cli/record_writer.h"
-#include "cli/text_escaping.h"
-#include "records/calendar_date.h"
+#include "export/record_writer.h"
+#include "export/text_escaping.h"
 #include "records/utf8_path.h"
 
 #include <QChartView>
@@ -97,23 +96,14 @@ QString exportChartsPdf(const QString& path, const QString& title, QChartView& t
 }
 
 std::string historyCsv(const std::vector<history::Administration>& administrations,
-                       scoring::ComparisonGroup group) {
-    cli::CsvWriter writer(true);
+                       scoring::ComparisonGroup group, const std::string& decimalSeparator) {
+    exporting::CsvWriter writer(true, decimalSeparator);
     std::string out;
     writer.begin(out);
-    for (const history::Administration& administration : administrations) {
-        const cli::ScoredRecord record{
-            cli::validUtf8(records::utf8String(administration.file)),
-            administration.record.identifier,
-            records::formatIsoDate(administration.record.date),
-            group,
-            administration.texts,
-            cli::ScoredRecord::HistoryColumns{administration.number,
-                                              administration.changeFromFirst,
-                                              administration.changeFromPrevious,
-                                              administration.atOrAboveCutoff()}};
-        writer.write(out, record);
-    }
+    for (const history::Administration& administration : administrations)
+        writer.write(out, exporting::scoredRecord(
+                              administration, group,
+                              exporting::validUtf8(records::utf8String(administration.file))));
     writer.end(out);
     return out;
 }

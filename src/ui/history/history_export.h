@@ -19,9 +19,10 @@ QString exportChartsPng(const QString& path, QChartView& total, QChartView& subs
 QString exportChartsPdf(const QString& path, const QString& title, QChartView& total,
                         QChartView& subscales);
 
-// RFC 4180 text: a header row and one row per administration, CR LF line ends.
+// RFC 4180 text: a header row and one row per administration, CR LF line ends; decimalSeparator
+// goes into the numbers.
 std::string historyCsv(const std::vector<history::Administration>& administrations,
-                       scoring::ComparisonGroup group);
+                       scoring::ComparisonGroup group, const std::string& decimalSeparator);
 QString exportBytes(const QString& path, const std::string& bytes);
 
 } // namespace obrix::ui

@@ -1,7 +1,8 @@
 #include "ui/history/history_table_model.h"
 
-#include "cli/bare_numbers.h"
 #include "records/utf8_path.h"
+#include "scoring/number_format.h"
+#include "scoring/result_texts.h"
 #include "ui/date_display.h"
 
 #include <QColor>
@@ -68,13 +69,14 @@ QString HistoryTableModel::text(const history::Administration& administration,
             .fileName();
     if (isScoreColumn(column)) {
         const auto [scale, part] = scoreColumn(column);
-        const scoring::ScaleTexts& texts = administration.texts[scale];
+        const scoring::ScaleResult& result = administration.scales[scale];
         if (part == 0)
-            return fromUtf8(texts.raw);
+            return fromUtf8(scoring::rawScoreText(result.raw));
+        const std::string separator = QLocale().decimalPoint().toStdString();
         if (part == 1)
-            return fromUtf8(cli::zScoreNumber(texts.zScore));
-        const auto percentile = cli::percentileNumber(texts.percentile);
-        return percentile ? fromUtf8(*percentile) : QStringLiteral("N/A");
+            return fromUtf8(scoring::formatGeneral(result.zScore, separator));
+        return result.percentile ? fromUtf8(scoring::formatGeneral(*result.percentile, separator))
+                                 : QStringLiteral("N/A");
     }
     switch (kColumnCount - column) {
     case 3:

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace obrix::cli {
+namespace obrix::exporting {
 
 // text with every byte that is not part of well-formed UTF-8 replaced by U+FFFD. File names
 // are bytes on most systems; this is how one that is not UTF-8 is shown.
@@ -30,4 +30,4 @@ void appendCsvField(std::string& out, std::string_view utf8);
 // every control character below U+0020 escaped.
 void appendJsonString(std::string& out, std::string_view utf8);
 
-} // namespace obrix::cli
+} // namespace obrix::exporting

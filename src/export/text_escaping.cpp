@@ -1,10 +1,10 @@
-#include "cli/text_escaping.h"
+#include "export/text_escaping.h"
 
 #include "records/utf8_sequence.h"
 
 #include <array>
 
-namespace obrix::cli {
+namespace obrix::exporting {
 
 namespace {
 
@@ -113,4 +113,4 @@ void appendJsonString(std::string& out, std::string_view utf8) {
     out += '"';
 }
 
-} // namespace obrix::cli
+} // namespace obrix::exporting

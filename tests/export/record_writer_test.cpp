@@ -1,5 +1,5 @@
 // The three output forms, byte for byte, for records scored by the window's computation.
-#include "cli/record_writer.h"
+#include "export/record_writer.h"
 
 #include "scoring/calculation.h"
 
@@ -8,42 +8,47 @@
 #include <string>
 #include <vector>
 
-using namespace obrix::cli;
+using namespace obrix::exporting;
 using obrix::scoring::ComparisonGroup;
 
 namespace {
 
 ScoredRecord scored(std::string file, std::string identifier, std::string date,
-                    const std::string& item, ComparisonGroup group,
-                    const std::string& separator = ".") {
+                    const std::string& item, ComparisonGroup group) {
     obrix::scoring::ItemTexts items;
     items.fill(item);
     obrix::scoring::NormalDistributionSource statistics;
-    const auto result = obrix::scoring::calculate(items, group, statistics, separator);
+    const auto result = obrix::scoring::calculate(items, group, statistics);
     EXPECT_TRUE(result.complete());
-    return {std::move(file), std::move(identifier), std::move(date), group, result.texts,
-            std::nullopt};
+    return {std::move(file), std::move(identifier), std::move(date),
+            group,           result.scales,         std::nullopt};
 }
 
 // All items 2 against the general population: every percentile present.
-ScoredRecord allTwosGeneral(const std::string& separator = ".") {
-    return scored("a.oci", "Client 0427", "2026-03-14", "2", ComparisonGroup::GeneralPopulation,
-                  separator);
+ScoredRecord allTwosGeneral() {
+    return scored("a.oci", "Client 0427", "2026-03-14", "2", ComparisonGroup::GeneralPopulation);
 }
 
-// All items 0 against the OCD sample: every percentile "N/A".
-ScoredRecord allZerosOcd(const std::string& separator = ".") {
-    return scored("dir/b.oci", "Clinic A, Room 3", "2026-01-02", "0", ComparisonGroup::Ocd,
-                  separator);
+// All items 0 against the OCD sample: no percentile ("N/A").
+ScoredRecord allZerosOcd() {
+    return scored("dir/b.oci", "Clinic A, Room 3", "2026-01-02", "0", ComparisonGroup::Ocd);
 }
 
-std::string written(OutputFormat format, const std::vector<ScoredRecord>& records) {
-    const auto writer = makeRecordWriter(format);
+enum class Form { Table, Csv, Json };
+
+std::string written(Form form, const std::vector<ScoredRecord>& records,
+                    const std::string& separator = ".") {
+    TableWriter table(separator);
+    CsvWriter csv(false, separator);
+    JsonWriter json;
+    RecordWriter& writer = form == Form::Table ? static_cast<RecordWriter&>(table)
+                           : form == Form::Csv ? static_cast<RecordWriter&>(csv)
+                                               : json;
     std::string out;
-    writer->begin(out);
+    writer.begin(out);
     for (const ScoredRecord& record : records)
-        writer->write(out, record);
-    writer->end(out);
+        writer.write(out, record);
+    writer.end(out);
     return out;
 }
 
@@ -55,7 +60,7 @@ const std::string kCsvHeader =
     "total_percentile\r\n";
 
 TEST(TableForm, AlignsTheWindowTextsOfEachRecord) {
-    EXPECT_EQ(written(OutputFormat::Table, {allTwosGeneral(), allZerosOcd()}),
+    EXPECT_EQ(written(Form::Table, {allTwosGeneral(), allZerosOcd()}),
               "File: a.oci\n"
               "Client Name: Client 0427\n"
               "Date of Test: 2026-03-14\n"
@@ -82,10 +87,10 @@ TEST(TableForm, AlignsTheWindowTextsOfEachRecord) {
 }
 
 TEST(TableForm, KeepsRecordTextsOnTheirLines) {
-    ScoredRecord record = allTwosGeneral(",");
+    ScoredRecord record = allTwosGeneral();
     record.file = "new\nline.oci";
     record.identifier = "\x1B]0;title\x07Name";
-    const std::string out = written(OutputFormat::Table, {record});
+    const std::string out = written(Form::Table, {record}, ",");
     EXPECT_NE(out.find("File: new\\x0Aline.oci\n"), std::string::npos);
     EXPECT_NE(out.find("Client Name: \\x1B]0;title\\x07Name\n"), std::string::npos);
     EXPECT_NE(out.find("Washing:       6   Z Score = 1,44    92,45 Percentile\n"),
@@ -94,7 +99,7 @@ TEST(TableForm, KeepsRecordTextsOnTheirLines) {
 }
 
 TEST(TableForm, AlignsByCharactersWithAMultiByteSeparator) {
-    const std::string out = written(OutputFormat::Table, {allTwosGeneral("\xC2\xB7")});
+    const std::string out = written(Form::Table, {allTwosGeneral()}, "\xC2\xB7");
     EXPECT_NE(out.find("Hoarding:      6   Z Score = 0\xC2\xB7"
                        "6     72\xC2\xB7"
                        "42 Percentile\n"),
@@ -102,7 +107,7 @@ TEST(TableForm, AlignsByCharactersWithAMultiByteSeparator) {
 }
 
 TEST(CsvForm, GivesAHeaderAndOneRowPerRecordWithCrLf) {
-    EXPECT_EQ(written(OutputFormat::Csv, {allTwosGeneral(), allZerosOcd()}),
+    EXPECT_EQ(written(Form::Csv, {allTwosGeneral(), allZerosOcd()}),
               kCsvHeader +
                   "a.oci,Client 0427,2026-03-14,general,6,1.44,92.45,6,1.21,88.63,6,0.53,70.01,6,"
                   "1.15,87.58,6,0.6,72.42,6,1.9,97.13,36,1.55,93.92\r\n"
@@ -111,11 +116,11 @@ TEST(CsvForm, GivesAHeaderAndOneRowPerRecordWithCrLf) {
 }
 
 TEST(CsvForm, QuotesNumbersWithADecimalComma) {
-    EXPECT_EQ(written(OutputFormat::Csv, {allTwosGeneral(",")}),
+    EXPECT_EQ(written(Form::Csv, {allTwosGeneral()}, ","),
               kCsvHeader + "a.oci,Client 0427,2026-03-14,general,6,\"1,44\",\"92,45\",6,\"1,21\","
                            "\"88,63\",6,\"0,53\",\"70,01\",6,\"1,15\",\"87,58\",6,\"0,6\","
                            "\"72,42\",6,\"1,9\",\"97,13\",36,\"1,55\",\"93,92\"\r\n");
-    EXPECT_EQ(written(OutputFormat::Csv, {allZerosOcd(";")}),
+    EXPECT_EQ(written(Form::Csv, {allZerosOcd()}, ";"),
               kCsvHeader + "dir/b.oci,\"Clinic A, Room 3\",2026-01-02,ocd,0,-1;01,,0,-1;25,,0,"
                            "-1;19,,0,-1;88,,0,-0;95,,0,-0;83,,0,-2;07,\r\n");
 }
@@ -124,13 +129,13 @@ TEST(CsvForm, QuotesIdentifiersAndFileNamesThatNeedIt) {
     ScoredRecord record = allZerosOcd();
     record.file = "a,b.oci";
     record.identifier = "say \"hi\"\r\nbye";
-    const std::string out = written(OutputFormat::Csv, {record});
+    const std::string out = written(Form::Csv, {record});
     EXPECT_TRUE(out.starts_with(kCsvHeader + "\"a,b.oci\",\"say \"\"hi\"\"\r\nbye\",2026-01-02,"))
         << out;
 }
 
 TEST(JsonForm, GivesOneArrayOfObjectsWithNullForNoPercentile) {
-    EXPECT_EQ(written(OutputFormat::Json, {allTwosGeneral(), allZerosOcd()}),
+    EXPECT_EQ(written(Form::Json, {allTwosGeneral(), allZerosOcd()}),
               "[\n"
               "{\"file\":\"a.oci\",\"identifier\":\"Client 0427\",\"date\":\"2026-03-14\","
               "\"group\":\"general\",\"scales\":{"
@@ -157,16 +162,16 @@ TEST(JsonForm, EscapesTextsFromRecordsAndFileNames) {
     ScoredRecord record = allTwosGeneral();
     record.file = "C:\\a \"b\".oci";
     record.identifier = "tab\there\n";
-    const std::string out = written(OutputFormat::Json, {record});
+    const std::string out = written(Form::Json, {record});
     EXPECT_TRUE(
         out.starts_with("[\n{\"file\":\"C:\\\\a \\\"b\\\".oci\",\"identifier\":\"tab\\there\\n\","))
         << out;
 }
 
 TEST(EveryForm, StaysWellFormedWithoutRecords) {
-    EXPECT_EQ(written(OutputFormat::Table, {}), "");
-    EXPECT_EQ(written(OutputFormat::Csv, {}), kCsvHeader);
-    EXPECT_EQ(written(OutputFormat::Json, {}), "[]\n");
+    EXPECT_EQ(written(Form::Table, {}), "");
+    EXPECT_EQ(written(Form::Csv, {}), kCsvHeader);
+    EXPECT_EQ(written(Form::Json, {}), "[]\n");
 }
 
 } // namespace

@@ -1,10 +1,10 @@
-#include "cli/bare_numbers.h"
-#include "cli/record_writer.h"
-#include "cli/text_escaping.h"
+#include "export/record_writer.h"
+#include "export/text_escaping.h"
+#include "scoring/number_format.h"
 
 #include <string>
 
-namespace obrix::cli {
+namespace obrix::exporting {
 
 namespace {
 // RFC 4180 ends every row, the last included, with CR LF.
@@ -34,15 +34,15 @@ void CsvWriter::write(std::string& out, const ScoredRecord& record) {
     out += record.date;
     out += ',';
     out += groupKeyword(record.group);
-    for (const scoring::ScaleTexts& texts : record.texts) {
+    for (const scoring::ScaleResult& scale : record.scales) {
         out += ',';
-        appendCsvField(out, texts.raw);
+        out += std::to_string(scale.raw);
         out += ',';
         // A comma as decimal separator puts the number in quotes.
-        appendCsvField(out, zScoreNumber(texts.zScore));
+        appendCsvField(out, scoring::formatGeneral(scale.zScore, separator_));
         out += ',';
-        if (const auto percentile = percentileNumber(texts.percentile))
-            appendCsvField(out, *percentile);
+        if (scale.percentile)
+            appendCsvField(out, scoring::formatGeneral(*scale.percentile, separator_));
     }
     if (history_ && record.history) {
         const ScoredRecord::HistoryColumns& history = *record.history;
@@ -58,4 +58,4 @@ void CsvWriter::write(std::string& out, const ScoredRecord& record) {
     out += kRowEnd;
 }
 
-} // namespace obrix::cli
+} // namespace obrix::exporting

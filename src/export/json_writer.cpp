@@ -1,13 +1,18 @@
-#include "cli/bare_numbers.h"
-#include "cli/record_writer.h"
-#include "cli/text_escaping.h"
+#include "export/record_writer.h"
+#include "export/text_escaping.h"
+#include "scoring/number_format.h"
 
 #include <string>
 
-namespace obrix::cli {
+namespace obrix::exporting {
 
-// The numbers go out as the window's texts hold them; the caller has them formatted with a
-// period, which json requires. They never have an exponent, a "+" or a leading zero.
+namespace {
+// The window's general number format with the period json requires: it never has an exponent,
+// a "+" or a leading zero.
+std::string jsonNumber(double value) {
+    return scoring::formatGeneral(value, ".");
+}
+} // namespace
 
 void JsonWriter::begin(std::string& out) {
     out += '[';
@@ -26,17 +31,16 @@ void JsonWriter::write(std::string& out, const ScoredRecord& record) {
     appendJsonString(out, groupKeyword(record.group));
     out += ",\"scales\":{";
     for (std::size_t s = 0; s < scoring::kScaleCount; ++s) {
-        const scoring::ScaleTexts& texts = record.texts[s];
+        const scoring::ScaleResult& scale = record.scales[s];
         if (s > 0)
             out += ',';
         appendJsonString(out, scaleKey(s));
         out += ":{\"raw\":";
-        out += texts.raw;
+        out += std::to_string(scale.raw);
         out += ",\"z\":";
-        out += zScoreNumber(texts.zScore);
+        out += jsonNumber(scale.zScore);
         out += ",\"percentile\":";
-        const auto percentile = percentileNumber(texts.percentile);
-        out += percentile ? *percentile : "null";
+        out += scale.percentile ? jsonNumber(*scale.percentile) : "null";
         out += '}';
     }
     out += '}';
@@ -58,4 +62,4 @@ void JsonWriter::end(std::string& out) {
     out += first_ ? "]\n" : "\n]\n";
 }
 
-} // namespace obrix::cli
+} // namespace obrix::exporting

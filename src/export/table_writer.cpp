@@ -1,11 +1,13 @@
-#include "cli/record_writer.h"
-#include "cli/text_escaping.h"
+#include "export/record_writer.h"
+#include "export/text_escaping.h"
 #include "history/client_history.h"
+#include "scoring/result_texts.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
-namespace obrix::cli {
+namespace obrix::exporting {
 
 namespace {
 
@@ -45,22 +47,28 @@ void TableWriter::write(std::string& out, const ScoredRecord& record) {
 
     // Columns as wide as their widest text, and at least as wide as usual figures ("72",
     // "Z Score = -1.01") need, so that the numbers line up within and across records.
+    struct Texts {
+        std::string raw, zScore, percentile;
+    };
+    std::array<Texts, kScaleCount> texts;
     std::size_t captionWidth = 0;
     std::size_t rawWidth = 2;
     std::size_t zWidth = 15;
     for (std::size_t s = 0; s < kScaleCount; ++s) {
+        const scoring::ScaleResult& scale = record.scales[s];
+        texts[s] = {scoring::rawScoreText(scale.raw), scoring::zScoreText(scale.zScore, separator_),
+                    scoring::percentileText(scale.percentile, separator_)};
         captionWidth = std::max(captionWidth, scoring::scaleTable()[s].caption.size());
-        rawWidth = std::max(rawWidth, characterCount(record.texts[s].raw));
-        zWidth = std::max(zWidth, characterCount(record.texts[s].zScore));
+        rawWidth = std::max(rawWidth, characterCount(texts[s].raw));
+        zWidth = std::max(zWidth, characterCount(texts[s].zScore));
     }
     for (std::size_t s = 0; s < kScaleCount; ++s) {
-        const scoring::ScaleTexts& texts = record.texts[s];
         appendPadded(out, scoring::scaleTable()[s].caption, captionWidth + 1, false);
-        appendPadded(out, texts.raw, rawWidth, true);
+        appendPadded(out, texts[s].raw, rawWidth, true);
         out += "   ";
-        appendPadded(out, texts.zScore, zWidth, false);
+        appendPadded(out, texts[s].zScore, zWidth, false);
         out += "   ";
-        out += texts.percentile;
+        out += texts[s].percentile;
         out += '\n';
     }
     if (record.history) {
@@ -77,4 +85,4 @@ void TableWriter::write(std::string& out, const ScoredRecord& record) {
     }
 }
 
-} // namespace obrix::cli
+} // namespace obrix::exporting

@@ -1,12 +1,12 @@
 // Untrusted text in the outputs: well-formed UTF-8, no broken lines, fields or strings, no
 // terminal control sequences.
-#include "cli/text_escaping.h"
+#include "export/text_escaping.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-using namespace obrix::cli;
+using namespace obrix::exporting;
 
 namespace {
 

@@ -2,21 +2,21 @@
 
 // One record with its results, as the output forms receive it.
 
+#include "history/client_history.h"
 #include "scoring/calculation.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
-namespace obrix::cli {
+namespace obrix::exporting {
 
 struct ScoredRecord {
     std::string file;       // as named on the command line or found in a folder, UTF-8
     std::string identifier; // UTF-8
     std::string date;       // yyyy-mm-dd
     scoring::ComparisonGroup group = scoring::ComparisonGroup::GeneralPopulation;
-    // The window's texts, in scale order: "6", "Z Score = 1.44", "92.45 Percentile" or "N/A".
-    std::array<scoring::ScaleTexts, scoring::kScaleCount> texts;
+    std::array<scoring::ScaleResult, scoring::kScaleCount> scales; // in scale order
 
     // With --history: the record's place in its client's history.
     struct HistoryColumns {
@@ -28,4 +28,8 @@ struct ScoredRecord {
     std::optional<HistoryColumns> history;
 };
 
-} // namespace obrix::cli
+// An administration of a client's history with its history columns; file is its name as shown.
+ScoredRecord scoredRecord(const history::Administration& administration,
+                          scoring::ComparisonGroup group, std::string file);
+
+} // namespace obrix::exporting
