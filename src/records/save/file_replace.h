@@ -2,8 +2,7 @@
 
 // Puts new contents into a file, keeping the file's identity, so that a failure never harms the
 // previous contents. One implementation per platform (file_replace_posix.cpp,
-// file_replace_windows.cpp). The program itself reaches the POSIX one in the module obrix-gio
-// (file_replace_in_module.cpp).
+// file_replace_windows.cpp).
 
 #include <filesystem>
 #include <optional>
@@ -24,9 +23,5 @@ std::optional<std::filesystem::path> interruptedSaveCopy(const std::filesystem::
 // Puts that copy's contents back into the file at path (in place, keeping its identity) and
 // removes the copy. Returns an empty string on success, otherwise the system's description.
 std::string restoreSaveCopy(const std::filesystem::path& path, const std::filesystem::path& copy);
-
-// The module's entry point for it.
-inline constexpr const char* kReplaceFileContentsEntry = "obrixReplaceFileContents";
-using ReplaceFileContentsEntry = std::string (*)(const std::filesystem::path&, std::string_view);
 
 } // namespace obrix::records
