@@ -43,8 +43,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Velmoor <support@velmoor.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins, libc6, libstdc++6")
+# The libraries the installed programs link are found by dpkg-shlibdeps (from dpkg-dev); the
+# platform plugins Qt loads at run time are no linked library, so they are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # The association refreshes the MIME and desktop databases with these when they are there;
 # the fonts stand in for the window's typefaces.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS

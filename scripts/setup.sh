@@ -23,6 +23,8 @@ test_packages=(
     # The Windows cross build and its run under Wine (scripts/build-windows.sh).
     g++-mingw-w64-x86-64 googletest wine64
     at-spi2-core python3-pyatspi dbus dbus-x11
+    # dpkg-shlibdeps, which computes the Debian package's dependencies.
+    dpkg-dev
 )
 
 case "${1:-run}" in

@@ -14,15 +14,17 @@ cmake --build build
 ctest --test-dir build --output-on-failure
 
 # The install rules and the Debian package keep working: install into a scratch prefix, check
-# the files desktops look for, and build the package.
+# the programs and the files desktops look for, build the package and check that its Depends
+# covers every library the programs link.
 stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT
 cmake --install build --prefix "$stage/usr" >/dev/null
-for file in bin/Obrix bin/obrix-register lib/obrix/obrix-history.so lib/obrix/obrix-gio.so lib/obrix/obrix-print.so share/applications/obrix.desktop share/mime/packages/obrix.xml; do
+for file in bin/Obrix bin/OCI-R.ico bin/obrix-score share/applications/obrix.desktop share/mime/packages/obrix.xml; do
     test -e "$stage/usr/$file" || { echo "not installed: $file" >&2; exit 1; }
 done
 desktop-file-validate "$stage/usr/share/applications/obrix.desktop"
 (cd build && cpack -G DEB -B "$stage/package" >/dev/null)
+bash scripts/check-package-depends.sh "$stage"/package/obrix_*.deb
 
 # The Qt-free parts cross-built for Windows and run under Wine (uses build/bin/obrix-score).
 bash scripts/build-windows.sh build

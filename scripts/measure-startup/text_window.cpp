@@ -1,6 +1,5 @@
-// The second yardstick: a Qt Widgets window that shows one line of text, built like the program
-// and as large as its main window. Unlike the empty window it loads fonts before it maps, as every
-// window with text does, and its backing store is the size of the main window's.
+// The yardstick: a bare Qt Widgets window that shows one line of text, built like the program and
+// as large as its main window. It loads its font before it maps, as every window with text does.
 #include <QApplication>
 #include <QLabel>
 

@@ -147,7 +147,10 @@ void frmSplash::createControls() {
         }
     }
     picLogo->setPixmap(logoPixmap());
-    ui::applySplashAccessibleNames(*this);
+    // Read as one announcement: the window's name, then its captions in reading order.
+    ui::describeByCaptions(*this, QStringLiteral("Obrix is starting"),
+                           {Label1, Label2, lblProductName, Label3, lblCopyright, lblCompanyName});
+    ui::describe(picLogo, QStringLiteral("Obrix logo"));
 }
 
 frmSplash::~frmSplash() = default;

@@ -1,11 +1,6 @@
 #include "app/main_window_parts.h"
 
-#ifdef _WIN32
 #include "report/report_printing.h"
-#else
-#include "app/printing_in_module.h"
-#endif
-
 #include "ui/help/frmCredits.h"
 #include "ui/help/frmNote.h"
 #include "ui/history/history_command.h"
@@ -19,11 +14,7 @@ MainWindowParts::MainWindowParts(const services::Services& services,
     ui::frmMain& window = *window_;
     recordCommands_ = std::make_unique<records::RecordCommands>(window, services_);
     if (!printing) {
-#ifdef _WIN32
         printing = std::make_unique<report::ReportPrinting>(services_.messages, &window);
-#else
-        printing = std::make_unique<PrintingInModule>(services_.messages, &window);
-#endif
     }
     printCommand_ = std::make_unique<report::PrintCommand>(window, std::move(printing));
 

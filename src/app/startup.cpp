@@ -2,21 +2,17 @@
 
 #include "app/app_resources.h"
 #include "app/association/system_backend.h"
-#include "app/deferred_icon_style.h"
 #include "ui/enter_presses_button.h"
 
-#ifndef _WIN32
-#include "loading/program_module.h"
-#endif
-
 #include <QApplication>
-#include <QProcess>
+#include <QThreadPool>
+
+#include <utility>
 
 namespace obrix::app {
 
 void prepareApplication(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("Obrix"));
-    installDeferredIconStyle();
     // Lets the desktop match the windows to the desktop entry the registration writes.
     QGuiApplication::setDesktopFileName(QStringLiteral("obrix"));
     QApplication::setWindowIcon(applicationIcon());
@@ -24,27 +20,8 @@ void prepareApplication(QApplication& app) {
     ui::installEnterPressesFocusedButton(app);
 }
 
-#ifndef _WIN32
-namespace {
-
-// The in-process registration runs the GIO backend in the module obrix-gio; without the module
-// it is left out, like any other registration failure.
-void registerThroughGioModule() {
-    std::string error;
-    if (const auto entry = reinterpret_cast<association::RegisterFileTypeEntry>(
-            loading::programModuleSymbol(OBRIX_GIO_MODULE_NAME,
-                                         association::kRegisterFileTypeEntry, error))) {
-        entry();
-    }
-}
-
-} // namespace
-#endif
-
-void registerInHelperOrHere(const QString& helper, const std::function<void()>& inProcess) {
-    if (!QProcess::startDetached(helper, {})) {
-        inProcess();
-    }
+void registerInBackground(std::function<void()> registration) {
+    QThreadPool::globalInstance()->start(std::move(registration));
 }
 
 StartupSteps programStartupSteps(const services::Services& services,
@@ -58,13 +35,7 @@ StartupSteps programStartupSteps(const services::Services& services,
         return &owner->window();
     };
     steps.registerFileType = [] {
-#ifdef _WIN32
-        association::registerFileTypeForThisProgram();
-#else
-        registerInHelperOrHere(QCoreApplication::applicationDirPath() +
-                                   QStringLiteral("/obrix-register"),
-                               &registerThroughGioModule);
-#endif
+        registerInBackground(&association::registerFileTypeForThisProgram);
     };
     return steps;
 }

@@ -7,7 +7,6 @@
 #include <memory>
 
 class QApplication;
-class QString;
 
 // What main() does before the event loop starts.
 namespace obrix::app {
@@ -18,16 +17,15 @@ namespace obrix::app {
 // in every window.
 void prepareApplication(QApplication& app);
 
-// Starts `helper`, a program that runs the record file-type registration on its own, in the
-// background; runs `inProcess` instead when the helper cannot be started. Asking the desktop
-// loads its libraries and reads its MIME and application databases, which this program then
-// never holds in memory.
-void registerInHelperOrHere(const QString& helper, const std::function<void()>& inProcess);
+// Starts `registration` on a thread of Qt's global pool and returns at once: asking the desktop
+// reads its MIME and application databases (or the registry), which must never hold up the
+// windows. The application object waits for the pool when it is destroyed, so quitting while the
+// registration runs lets it finish rather than cutting it off halfway through a write.
+void registerInBackground(std::function<void()> registration);
 
 // The real start-up steps: the main window with its commands, made into `owner` (which keeps it
 // for the whole run, since the splash does not) on `services`, and the record file-type
-// registration for this system: on Linux by obrix-register beside the program, on Windows in
-// the program itself.
+// registration for this system, in the background.
 StartupSteps programStartupSteps(const services::Services& services,
                                  std::unique_ptr<MainWindowParts>& owner);
 

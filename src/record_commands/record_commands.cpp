@@ -26,16 +26,6 @@ QString absolute(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
 
-// A record read and checked against what the window can show; error empty on success.
-ReadResult readForWindow(const RecordForm& window, const QString& path) {
-    ReadResult result = readRecordFile(utf8Path(path.toStdString()));
-    if (result.ok()) {
-        if (std::string problem = window.showRecordProblem(*result.record); !problem.empty())
-            return {std::nullopt, std::move(problem)};
-    }
-    return result;
-}
-
 } // namespace
 
 RecordCommands::RecordCommands(RecordForm& window, const services::Services& services)
@@ -69,7 +59,7 @@ void RecordCommands::open() {
 
     // Read before touching the window, so that a file that cannot be read leaves the record on
     // show, its results and its changed state exactly as they were.
-    const ReadResult read = readForWindow(window_, *chosen);
+    const ReadResult read = readRecord(*chosen);
     if (!read.ok()) {
         showUnreadable(read.error);
         return;
@@ -83,6 +73,12 @@ void RecordCommands::open() {
 SaveOutcome RecordCommands::save() {
     if (recordFile_.isEmpty())
         return saveAs();
+    // Another window or program may have saved the record meanwhile: its work is not replaced
+    // without the user's Yes.
+    if (changedOnDisk() &&
+        services_.messages.show(texts::kChangedOnDiskQuestion, MessageButtons::YesNo,
+                                MessageIcon::Question, MessageAnswer::No) != MessageAnswer::Yes)
+        return SaveOutcome::Cancelled;
     return writeTo(recordFile_);
 }
 
@@ -114,14 +110,14 @@ void RecordCommands::unload(bool& cancel) {
 void RecordCommands::openStartupRecord(const services::StartupCommandLine& commandLine) {
     if (commandLine.isEmpty())
         return;
-    const std::optional<std::string> chosen =
-        chooseStartupFile(services::startupCandidates(commandLine), isOrdinaryFile);
+    const std::vector<std::string> candidates = services::startupCandidates(commandLine);
+    const std::optional<std::string> chosen = chooseStartupFile(candidates, isOrdinaryFile);
     if (!chosen) {
-        showUnreadable(std::make_error_code(std::errc::no_such_file_or_directory).message());
+        showUnreadable(noStartupFileReason(candidates));
         return;
     }
     const QString path = QString::fromStdString(*chosen);
-    const ReadResult read = readForWindow(window_, path);
+    const ReadResult read = readRecord(path);
     if (!read.ok()) {
         showUnreadable(read.error);
         return;
@@ -151,13 +147,45 @@ bool RecordCommands::settleUnsavedChanges(const QString& question) {
 }
 
 SaveOutcome RecordCommands::writeTo(const QString& path) {
-    const std::string failure = writeRecordFile(utf8Path(path.toStdString()), window_.record());
+    const ClientRecord record = window_.record();
+    const std::string failure = writeRecordFile(utf8Path(path.toStdString()), record);
     if (!failure.empty()) {
         services_.messages.show(QString::fromStdString(saveFailureMessage(failure)));
         return SaveOutcome::Failed;
     }
+    recordBytes_ = encodeRecord(record);
     window_.RecordChanged(true);
     return SaveOutcome::Saved;
+}
+
+ReadResult RecordCommands::readRecord(const QString& path) {
+    const std::filesystem::path file = utf8Path(path.toStdString());
+    if (const std::optional<std::filesystem::path> copy = findInterruptedSave(file);
+        copy &&
+        services_.messages.show(texts::kInterruptedSaveQuestion, MessageButtons::YesNo,
+                                MessageIcon::Question, MessageAnswer::Yes) == MessageAnswer::Yes) {
+        if (const std::string failure = restoreInterruptedSave(file, *copy); !failure.empty())
+            services_.messages.show(QString::fromStdString(saveFailureMessage(failure)));
+    }
+    std::string bytes;
+    ReadResult result = readRecordFile(file, bytes);
+    if (result.ok()) {
+        if (std::string problem = window_.showRecordProblem(*result.record); !problem.empty())
+            return {std::nullopt, std::move(problem)};
+        recordBytes_ = std::move(bytes);
+    }
+    return result;
+}
+
+bool RecordCommands::changedOnDisk() const {
+    const std::filesystem::path file = utf8Path(recordFile_.toStdString());
+    std::error_code error;
+    // A record removed meanwhile is simply saved again.
+    if (!std::filesystem::exists(file, error))
+        return false;
+    std::string bytes;
+    readRecordFile(file, bytes);
+    return bytes != recordBytes_;
 }
 
 void RecordCommands::showUnreadable(const std::string& description) {

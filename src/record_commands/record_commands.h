@@ -12,6 +12,7 @@
 // Save As commands and its unload handler to it.
 
 #include "record_commands/record_form.h"
+#include "records/record_format.h"
 #include "services/services.h"
 
 #include <QString>
@@ -34,10 +35,13 @@ public:
     void newRecord();
 
     // Asks about unsaved changes, lets the user choose a record and shows it. A file that cannot
-    // be read is reported and leaves the window exactly as it was.
+    // be read is reported and leaves the window exactly as it was. Like the start-up open, it
+    // first offers back the copy an interrupted in-place save of the record left.
     void open();
 
     // Writes the record to its own file without a dialog; a record without a file runs Save As.
+    // When the file changed on disk since this window read or wrote it, asks first; No leaves
+    // the file alone (Cancelled).
     SaveOutcome save();
 
     // Lets the user choose a file and writes the record to it. Cancelling is silent; a failure is
@@ -63,10 +67,15 @@ private:
     bool settleUnsavedChanges(const QString& question);
     SaveOutcome writeTo(const QString& path);
     void showUnreadable(const std::string& description);
+    // Reads the record at path for the window, after offering back an interrupted save's copy.
+    ReadResult readRecord(const QString& path);
+    bool changedOnDisk() const;
 
     RecordForm& window_;
     services::Services services_;
     QString recordFile_;
+    // The bytes of recordFile_ as this window last read or wrote them.
+    std::string recordBytes_;
     QString lastChosenName_;
     QString dialogFolder_;
 };

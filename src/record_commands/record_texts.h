@@ -13,6 +13,14 @@ inline const QString kOpenQuestion =
 inline const QString kCloseQuestion =
     QStringLiteral("Data appears to have changed, do you wish to save these changes?");
 
+// Save (Overwrite) when the record's file no longer holds what this window read or wrote.
+inline const QString kChangedOnDiskQuestion =
+    QStringLiteral("The record was changed by another program since it was opened. Overwrite it?");
+// Opening a record whose last save was cut off while it wrote the file in place.
+inline const QString kInterruptedSaveQuestion =
+    QStringLiteral("The last save of this record did not finish. Do you wish to restore the "
+                   "record as it was before that save?");
+
 inline const QString kOpenFilter = QStringLiteral("OCI files (*.oci)");
 inline const QString kSaveAsTitle = QStringLiteral("Save File As ...");
 inline const QString kSaveAsFilter = QStringLiteral("OCI files (*.OCI)");

@@ -1,5 +1,6 @@
 #include "records/command_line.h"
 
+#include "records/record_file.h"
 #include "records/utf8_path.h"
 
 #include <filesystem>
@@ -75,6 +76,17 @@ std::optional<std::string> chooseStartupFile(const std::vector<std::string>& can
         if (exists(candidate))
             chosen = candidate;
     return chosen;
+}
+
+std::string noStartupFileReason(const std::vector<std::string>& candidates) {
+    for (auto candidate = candidates.rbegin(); candidate != candidates.rend(); ++candidate) {
+        if (candidate->empty())
+            continue;
+        std::string problem = plainFileProblem(utf8Path(*candidate), true);
+        if (!problem.empty())
+            return problem;
+    }
+    return std::make_error_code(std::errc::no_such_file_or_directory).message();
 }
 
 bool isOrdinaryFile(const std::string& path) {

@@ -40,6 +40,11 @@ std::vector<std::string> candidatesFromArguments(const std::vector<std::string>&
 std::optional<std::string> chooseStartupFile(const std::vector<std::string>& candidates,
                                              const FileTest& exists);
 
+// Why no candidate could be opened: the reason the last one that exists is no ordinary file
+// ("Not a regular file" for a pipe or device, "Is a directory"), as File > Open gives it; else
+// "No such file or directory".
+std::string noStartupFileReason(const std::vector<std::string>& candidates);
+
 // True when path names an existing ordinary file, following symbolic links: not a folder, not a
 // device or pipe, and on Windows not a file marked hidden or system. Wildcards are not patterns:
 // "*" and "?" only match themselves (where a file name may contain them at all). Elsewhere a file

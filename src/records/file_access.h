@@ -10,8 +10,10 @@
 
 namespace obrix::records::file_access {
 
-// Reads at most limit bytes from the start of a regular file into bytes.
-std::error_code readPrefix(const std::filesystem::path& path, std::size_t limit,
-                           std::string& bytes);
+// Reads a whole file of at most limit bytes into bytes. A larger one fails with
+// std::errc::file_too_large: at once when its size says so, else once reading finds more (a file
+// growing meanwhile), so that never more than limit + 1 bytes are read.
+std::error_code readSmallFile(const std::filesystem::path& path, std::size_t limit,
+                              std::string& bytes);
 
 } // namespace obrix::records::file_access

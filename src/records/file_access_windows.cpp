@@ -38,15 +38,21 @@ private:
 
 } // namespace
 
-std::error_code readPrefix(const fs::path& path, std::size_t limit, std::string& bytes) {
+std::error_code readSmallFile(const fs::path& path, std::size_t limit, std::string& bytes) {
     Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         return lastError();
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size))
+        return lastError();
+    const auto tooLarge = std::make_error_code(std::errc::file_too_large);
+    if (static_cast<unsigned long long>(size.QuadPart) > limit)
+        return tooLarge;
     bytes.clear();
     char buffer[65536];
-    while (bytes.size() < limit) {
-        const DWORD wanted = static_cast<DWORD>(std::min(sizeof buffer, limit - bytes.size()));
+    while (bytes.size() <= limit) {
+        const DWORD wanted = static_cast<DWORD>(std::min(sizeof buffer, limit + 1 - bytes.size()));
         DWORD count = 0;
         if (!ReadFile(file.get(), buffer, wanted, &count, nullptr))
             return lastError();
@@ -54,6 +60,8 @@ std::error_code readPrefix(const fs::path& path, std::size_t limit, std::string&
             break;
         bytes.append(buffer, count);
     }
+    if (bytes.size() > limit)
+        return tooLarge;
     return file.close();
 }
 

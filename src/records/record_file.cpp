@@ -26,13 +26,22 @@ std::string plainFileProblem(const fs::path& path, bool mayBeMissing) {
     return {};
 }
 
-ReadResult readRecordFile(const fs::path& path) {
+ReadResult readRecordFile(const fs::path& path, std::string& bytes) {
+    bytes.clear();
     if (std::string problem = plainFileProblem(path, false); !problem.empty())
         return {std::nullopt, std::move(problem)};
-    std::string bytes;
-    if (const std::error_code error = file_access::readPrefix(path, kRecordReadLimit, bytes))
+    if (const std::error_code error = file_access::readSmallFile(path, kRecordSizeLimit, bytes)) {
+        bytes.clear();
+        if (error == std::errc::file_too_large)
+            return {std::nullopt, std::string(kNotARecordFile)};
         return {std::nullopt, error.message()};
+    }
     return decodeRecord(bytes);
+}
+
+ReadResult readRecordFile(const fs::path& path) {
+    std::string bytes;
+    return readRecordFile(path, bytes);
 }
 
 } // namespace obrix::records

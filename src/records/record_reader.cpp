@@ -1,5 +1,6 @@
 #include "records/ansi_code_page.h"
 #include "records/record_format.h"
+#include "records/utf8_sequence.h"
 
 // How the twenty fields are read:
 // - Fields are separated by a comma or by a line end, so a file with one field per line reads
@@ -18,6 +19,9 @@
 //   accepted too, since it means the same date everywhere. Regional forms such as 14/03/2026 are
 //   not: they read differently under different regional settings, so they fail as
 //   "Type mismatch" like any other text that is not a date.
+// - A file that starts with the UTF-8 byte-order mark (as editors that save UTF-8 write it) is
+//   read as UTF-8 after the mark, not as the code page: the mark's bytes would otherwise become
+//   "ï»¿" at the start of the identifier and part the record from its client's others.
 // - The bytes ending before the twentieth field has begun fail as "Input past end of file";
 //   the twentieth field may end at the end of the bytes without a line end. Anything after the
 //   twentieth field is ignored.
@@ -131,16 +135,42 @@ private:
     std::size_t position_ = 0;
 };
 
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The text with each malformed UTF-8 byte replaced by U+FFFD, so that it is well-formed.
+std::string wellFormedUtf8(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    while (!text.empty()) {
+        std::size_t length = 0;
+        decodeUtf8(text, length);
+        if (length == 0) {
+            result += "\xEF\xBF\xBD";
+            length = 1;
+        } else {
+            result += text.substr(0, length);
+        }
+        text.remove_prefix(length);
+    }
+    return result;
+}
+
 } // namespace
 
 ReadResult decodeRecord(std::string_view bytes) {
+    const bool utf8 = bytes.starts_with(kUtf8ByteOrderMark);
+    if (utf8)
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    const auto toUtf8 = [utf8](const std::string& text) {
+        return utf8 ? wellFormedUtf8(text) : ansiToUtf8(text);
+    };
     FieldCursor cursor(bytes);
     ClientRecord record;
     try {
-        record.identifier = ansiToUtf8(cursor.readText());
+        record.identifier = toUtf8(cursor.readText());
         record.date = cursor.readDate();
         for (std::string& item : record.items)
-            item = ansiToUtf8(cursor.readText());
+            item = toUtf8(cursor.readText());
     } catch (const FieldError& error) {
         return {std::nullopt, std::string(error.description)};
     }

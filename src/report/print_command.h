@@ -12,8 +12,8 @@ namespace obrix::report {
 
 class PrintCommand {
 public:
-    // The program passes the module's printing (or its stand-in until the first print); tests
-    // pass a ReportPrinting with scripted dialog and document.
+    // The program passes a ReportPrinting with the system's printer dialog; tests pass one with
+    // scripted dialog and document.
     PrintCommand(ReportForm& window, std::unique_ptr<ReportPrinter> printing);
     ~PrintCommand();
 

@@ -1,16 +1,12 @@
 #pragma once
 
 // What the print command prints with. ReportPrinting (report_printing.h) is the real one: the
-// system's printer dialog and printer. The program reaches it in the module obrix-print, which it
-// loads at the first print, so that starting the program does not load Qt's print support.
+// system's printer dialog and printer.
 
 #include "report/report_lines.h"
-#include "services/message_boxes.h"
 
 #include <QLocale>
 #include <QString>
-
-class QWidget;
 
 namespace obrix::report {
 
@@ -32,10 +28,5 @@ public:
     // happens (the group shown on paper is the one selected when the command started).
     virtual PrintOutcome print(const ReportInput& input, const QLocale& locale = QLocale()) = 0;
 };
-
-// The module's entry point: a ReportPrinting with the system's dialog over dialogParent.
-inline constexpr const char* kCreateReportPrintingEntry = "obrixCreateReportPrinting";
-using CreateReportPrintingEntry = ReportPrinter* (*)(services::MessageBoxes& messages,
-                                                     QWidget* dialogParent);
 
 } // namespace obrix::report

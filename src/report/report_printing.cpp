@@ -1,8 +1,10 @@
 #include "report/report_printing.h"
 
+#include "report/private_output_file.h"
 #include "report/report_renderer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -104,13 +106,17 @@ PrintOutcome ReportPrinting::printCopies(const QList<ReportLine>& lines, int cop
     JobSettings settings(target);
     for (int copy = 1; copy <= copies; ++copy) {
         settings.prepareCopy(copy);
+        const QString file = target.outputFileName();
+        const bool created = !file.isEmpty() && prepareOutputFile(file);
         QString error;
         QPainter* painter = document_->begin(target, error);
-        if (!painter)
+        if (painter)
+            paintReport(*painter, lines);
+        if (!painter || !document_->end(error)) {
+            if (created)
+                QFile::remove(file);
             return fail(error);
-        paintReport(*painter, lines);
-        if (!document_->end(error))
-            return fail(error);
+        }
     }
     return PrintOutcome::Printed;
 }

@@ -1,8 +1,8 @@
 #include "ui/main_window.h"
 
-#include "ui/accessibility/accessible_names.h"
 #include "ui/changed_flags.h"
 #include "ui/item_entry_filter.h"
+#include "ui/main_window_accessibility.h"
 #include "ui/main_window_texts.h"
 #include "ui/menu_shortcut_priority.h"
 #include "ui/twips.h"

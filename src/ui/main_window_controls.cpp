@@ -4,10 +4,10 @@
 #include "ui/changed_flags.h"
 #include "ui/date_display.h"
 #include "ui/date_picker.h"
-#include "ui/help/text_box_style.h"
 #include "ui/item_entry_filter.h"
 #include "ui/main_window.h"
 #include "ui/main_window_texts.h"
+#include "ui/text_box_style.h"
 #include "ui/twips.h"
 #include "ui/window_fonts.h"
 
@@ -149,7 +149,7 @@ QLineEdit* resultBox(QWidget* parent, const QString& name, const QRect& geometry
 QPlainTextEdit* multiLineBox(QWidget* parent, const QString& name, const QRect& geometry,
                              const QColor& colour) {
     auto* box = place<QPlainTextEdit>(parent, name, geometry);
-    help::styleTextBox(*box, help::TextBoxBorder::None, help::TextBoxBackground::Window);
+    styleTextBox(*box, TextBoxBorder::None, TextBoxBackground::Window);
     makeFlat(box, colour);
     trackDataChanged(box);
     return box;

@@ -69,6 +69,9 @@ private slots:
     void failedSaveKeepsTheOldFileAndTheChanges_data();
     void failedSaveKeepsTheOldFileAndTheChanges();
     void saveOverwritesTheRecordsOwnFileWithoutADialog();
+    void saveAsksWhenTheFileChangedOnDisk_data();
+    void saveAsksWhenTheFileChangedOnDisk();
+    void openOffersBackTheCopyOfAnInterruptedSave();
     void saveWithoutAFileRunsSaveAsAndNewForgetsTheFile();
     void openShowsTheRecordAndCountsAsUnchanged();
     void openDialogSettings_data();
@@ -227,6 +230,61 @@ void RecordCommandsTest::saveOverwritesTheRecordsOwnFileWithoutADialog() {
     rig.dialogs.cancelNext();
     rig.window->mnuFileSaveAs->trigger();
     QCOMPARE(rig.dialogs.requests().last().fileName, file);
+}
+
+void RecordCommandsTest::saveAsksWhenTheFileChangedOnDisk_data() {
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::newRow("No keeps the other save") << MessageAnswer::No;
+    QTest::newRow("Yes overwrites it") << MessageAnswer::Yes;
+}
+
+// Another window saved the same record meanwhile: Save asks before replacing its work.
+void RecordCommandsTest::saveAsksWhenTheFileChangedOnDisk() {
+    QFETCH(MessageAnswer, answer);
+    RecordWindow rig;
+    const QString file = rig.writeFile(QStringLiteral("client.oci"), kExampleBytes);
+    rig.dialogs.answerNext(file);
+    rig.window->mnuFileOpen->trigger();
+    rig.window->txtName->setText(QStringLiteral("Client 0428"));
+    const QByteArray other = QByteArray(kExampleBytes).replace("Client 0427", "Client 0429");
+    RecordWindow::writeBytes(file, other);
+
+    rig.messages.answerNext(answer);
+    rig.window->mnuSave->trigger();
+
+    QCOMPARE(rig.messages.shown().size(), 1);
+    const obrix::services::Message& shown = rig.messages.shown()[0];
+    QCOMPARE(shown.text, QStringLiteral("The record was changed by another program since it "
+                                        "was opened. Overwrite it?"));
+    QCOMPARE(shown.buttons, MessageButtons::YesNo);
+    QCOMPARE(shown.icon, MessageIcon::Question);
+    QCOMPARE(shown.defaultButton, std::optional(MessageAnswer::No));
+    const bool overwritten = answer == MessageAnswer::Yes;
+    QCOMPARE(RecordWindow::contentOf(file),
+             overwritten ? QByteArray(kExampleBytes).replace("Client 0427", "Client 0428") : other);
+    QCOMPARE(rig.changed(), !overwritten);
+
+    // After its own save the window asks no more.
+    rig.messages.answerAllWithFirstButton();
+    rig.window->mnuSave->trigger();
+    QCOMPARE(rig.messages.shown().size(), overwritten ? 1 : 2);
+}
+
+// An in-place save killed after cutting the file left the copy beside it: Yes puts it back.
+void RecordCommandsTest::openOffersBackTheCopyOfAnInterruptedSave() {
+    RecordWindow rig;
+    const QString file = rig.writeFile(QStringLiteral("client.oci"), QByteArray());
+    const QString copy = rig.writeFile(QStringLiteral(".client.oci.obrix-backup"), kExampleBytes);
+    rig.dialogs.answerNext(file);
+    rig.messages.answerNext(MessageAnswer::Yes);
+
+    rig.window->mnuFileOpen->trigger();
+
+    QCOMPARE(rig.messages.shownTexts(), QStringList{texts::kInterruptedSaveQuestion});
+    QCOMPARE(rig.messages.shown()[0].buttons, MessageButtons::YesNo);
+    QCOMPARE(RecordWindow::contentOf(file), kExampleBytes);
+    QCOMPARE(rig.window->txtName->text(), QStringLiteral("Client 0427"));
+    QVERIFY(!QFile::exists(copy));
 }
 
 void RecordCommandsTest::saveWithoutAFileRunsSaveAsAndNewForgetsTheFile() {

@@ -2,12 +2,15 @@
 #include "record_samples.h"
 #include "records/record_file.h"
 #include "records/record_messages.h"
+#include "records/save/posix_file.h"
 #include "records/save/record_save.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -15,6 +18,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <set>
 
@@ -39,9 +43,11 @@ std::string saveAsOrdinaryUser(const fs::path& path, const ClientRecord& record,
     if (child == 0) {
         ::close(channel[0]);
         const passwd* nobody = ::getpwnam("nobody");
-        const bool dropped = ::geteuid() != 0 ||
-                             (nobody && ::setgroups(1, &group) == 0 && ::setgid(group) == 0 &&
-                              ::setuid(nobody->pw_uid) == 0);
+        // Where an in-place save keeps its copy when the record's folder is closed to the user.
+        ::setenv("XDG_STATE_HOME", (path.parent_path().parent_path() / "state").c_str(), 1);
+        const bool dropped =
+            ::geteuid() != 0 || (nobody && ::setgroups(1, &group) == 0 && ::setgid(group) == 0 &&
+                                 ::setuid(nobody->pw_uid) == 0);
         const std::string result = dropped ? writeRecordFile(path, record) : "cannot drop rights";
         [[maybe_unused]] const ssize_t sent = ::write(channel[1], result.data(), result.size());
         ::_exit(0);
@@ -88,17 +94,23 @@ TEST_F(RecordFile, SavedRecordReadsBackAndLeavesNothingElse) {
 }
 
 TEST_F(RecordFile, PermissionsOfNewAndReplacedFiles) {
-    const mode_t previousMask = ::umask(022);
-    const fs::path fresh = folder_ / "fresh.oci";
-    ASSERT_EQ(writeRecordFile(fresh, record_), "");
-    EXPECT_EQ(fs::status(fresh).permissions(), fs::perms(0644));
-
+    // New records give others nothing, whatever the umask allows; existing ones keep their mode.
+    const struct {
+        mode_t umask;
+        fs::perms fresh;
+    } cases[] = {{022, fs::perms(0640)}, {002, fs::perms(0660)}, {077, fs::perms(0600)}};
     const fs::path kept = folder_ / "kept.oci";
     writeBytes(kept, "old");
-    fs::permissions(kept, fs::perms(0640));
-    ASSERT_EQ(writeRecordFile(kept, record_), "");
-    EXPECT_EQ(fs::status(kept).permissions(), fs::perms(0640));
-    ::umask(previousMask);
+    fs::permissions(kept, fs::perms(0604));
+    for (const auto& c : cases) {
+        const mode_t previousMask = ::umask(c.umask);
+        const fs::path fresh = folder_ / ("fresh" + std::to_string(c.umask) + ".oci");
+        EXPECT_EQ(writeRecordFile(fresh, record_), "");
+        EXPECT_EQ(writeRecordFile(kept, record_), "");
+        ::umask(previousMask);
+        EXPECT_EQ(fs::status(fresh).permissions(), c.fresh) << c.umask;
+        EXPECT_EQ(fs::status(kept).permissions(), fs::perms(0604)) << c.umask;
+    }
 }
 
 TEST_F(RecordFile, SavingThroughALinkReplacesTheLinkedFile) {
@@ -199,18 +211,21 @@ TEST_F(RecordFile, PermissionsAsAnOrdinaryUser) {
     ASSERT_NE(nogroup, nullptr);
     const gid_t group = ::geteuid() == 0 ? nogroup->gr_gid : ::getegid();
     fs::permissions(folder_, fs::perms(0755));
+    fs::create_directory(folder_ / "state");
+    fs::permissions(folder_ / "state", fs::perms(0777));
     const struct {
         const char* name;
         fs::perms folderMode;
         fs::perms fileMode;
         std::string error;
+        bool ownerKept;
     } cases[] = {
         // The file's own protection holds even though its folder would allow replacing it.
-        {"read-only file", fs::perms(0777), fs::perms(0444), "Permission denied"},
+        {"read-only file", fs::perms(0777), fs::perms(0444), "Permission denied", true},
         // A writable file in a folder the user may not write is written in place.
-        {"closed folder", fs::perms(0555), fs::perms(0666), ""},
-        // A shared group folder: the record stays its owner's, with its group and mode.
-        {"group folder", fs::perms(02775), fs::perms(0664), ""},
+        {"closed folder", fs::perms(0555), fs::perms(0666), "", true},
+        // A shared group folder: the saver becomes the owner; group and mode stay.
+        {"group folder", fs::perms(02775), fs::perms(0664), "", false},
     };
     for (const auto& c : cases) {
         const fs::path shared = folder_ / c.name;
@@ -228,7 +243,7 @@ TEST_F(RecordFile, PermissionsAsAnOrdinaryUser) {
         EXPECT_EQ(contentOf(path), c.error.empty() ? encodeRecord(record_) : "old") << c.name;
         struct stat after {};
         ::stat(path.c_str(), &after);
-        EXPECT_EQ(after.st_uid, before.st_uid) << c.name;
+        EXPECT_EQ(after.st_uid == before.st_uid, c.ownerKept || ::geteuid() != 0) << c.name;
         EXPECT_EQ(after.st_gid, before.st_gid) << c.name;
         EXPECT_EQ(after.st_mode, before.st_mode) << c.name;
         EXPECT_EQ(std::distance(fs::directory_iterator(shared), fs::directory_iterator()), 1)
@@ -237,9 +252,66 @@ TEST_F(RecordFile, PermissionsAsAnOrdinaryUser) {
     }
 }
 
+TEST_F(RecordFile, OnlyStaleTemporariesOfTheRecordAreRemovedAtTheNextSave) {
+    const fs::path path = folder_ / "client.oci";
+    writeBytes(path, "old");
+    const std::set<std::string> kept = {"client.oci", ".client.oci.obrix-save-InUse1",
+                                        ".other.oci.obrix-save-Other1"};
+    for (const std::string& name : kept)
+        writeBytes(folder_ / name, "contents");
+    writeBytes(folder_ / ".client.oci.obrix-save-Stale1", "left by a killed save");
+    // A save under way in another window holds its temporary file locked.
+    const posix::Fd inUse(::open((folder_ / ".client.oci.obrix-save-InUse1").c_str(), O_RDONLY));
+    ASSERT_EQ(::flock(inUse.get(), LOCK_EX), 0);
+
+    ASSERT_EQ(writeRecordFile(path, record_), "");
+    EXPECT_EQ(entries(), kept);
+}
+
+TEST_F(RecordFile, SavesKilledAtAnyMomentLeaveAWholeRecordOrItsCopy) {
+    const fs::path path = folder_ / "client.oci";
+    const ClientRecord records[] = {exampleRecord(), record_};
+    // A plain file is renamed over; a hard-linked one is written in place after a copy.
+    for (const bool linked : {false, true}) {
+        writeBytes(path, encodeRecord(records[0]));
+        fs::permissions(path, fs::perms(0640));
+        if (linked)
+            fs::create_hard_link(path, folder_ / "second.oci");
+        for (int round = 0; round < 20; ++round) {
+            const pid_t child = ::fork();
+            if (child == 0)
+                for (int save = 0;; ++save)
+                    writeRecordFile(path, records[save % 2]);
+            ::usleep(static_cast<useconds_t>(1000 + round * 500));
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+            // Private while written and synced; the record's mode only just before the rename.
+            for (const std::string& name : entries()) {
+                const fs::perms mode = fs::status(folder_ / name).permissions();
+                if (name.starts_with(".client.oci.obrix-save-")) {
+                    EXPECT_TRUE(mode == fs::perms(0600) || mode == fs::perms(0640)) << name;
+                }
+            }
+            if (const std::optional<fs::path> copy = findInterruptedSave(path)) {
+                ASSERT_EQ(restoreInterruptedSave(path, *copy), "");
+            }
+            const ReadResult read = readRecordFile(path);
+            ASSERT_TRUE(read.ok()) << linked << " " << round << ": " << read.error;
+        }
+        ASSERT_EQ(writeRecordFile(path, record_), "");
+        const std::set<std::string> names = {"client.oci", "second.oci"};
+        EXPECT_EQ(entries(), linked ? names : std::set<std::string>{"client.oci"});
+        fs::remove(folder_ / "second.oci");
+    }
+}
+
 TEST_F(RecordFile, ReadFailuresCarryTheirDescription) {
     writeBytes(folder_ / "short.oci", join(exampleFields(), ",").substr(0, 90));
     fs::create_directory(folder_ / "folder.oci");
+    // A record followed by enough blanks to pass the largest size a record may have.
+    writeBytes(folder_ / "large.oci", encodeRecord(record_) + std::string(kRecordSizeLimit, ' '));
+    writeBytes(folder_ / "sparse.oci", "");
+    fs::resize_file(folder_ / "sparse.oci", std::uintmax_t{4} << 30);
     const struct {
         const char* name;
         fs::path path;
@@ -249,6 +321,8 @@ TEST_F(RecordFile, ReadFailuresCarryTheirDescription) {
         {"folder", folder_ / "folder.oci", "Is a directory"},
         {"cut-short file", folder_ / "short.oci", "Input past end of file"},
         {"device", "/dev/null", "Not a regular file"},
+        {"just over 1 MiB", folder_ / "large.oci", "Not a record file"},
+        {"sparse 4 GiB", folder_ / "sparse.oci", "Not a record file"},
     };
     for (const auto& c : cases) {
         const ReadResult result = readRecordFile(c.path);

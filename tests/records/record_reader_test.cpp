@@ -66,6 +66,16 @@ TEST(RecordReader, AcceptsEveryLayoutOfTheTwentyFields) {
          [](ClientRecord& r) {
              r.identifier = "Zoë €Ÿ";
          }},
+        {"UTF-8 after a byte-order mark",
+         "\xEF\xBB\xBF" + join(exampleFieldsWith(0, "\"Zo\xC3\xAB \xE2\x82\xAC\""), ","),
+         [](ClientRecord& r) {
+             r.identifier = "Zoë €";
+         }},
+        {"malformed UTF-8 after a byte-order mark",
+         "\xEF\xBB\xBF" + join(exampleFieldsWith(0, "\"Zo\xEB\""), ","),
+         [](ClientRecord& r) {
+             r.identifier = "Zo\uFFFD";
+         }},
         {"an empty line is an empty field",
          join(exampleFields(), "\n").insert(join(firstFields(3), "\n").size(), "\n"),
          [](ClientRecord& r) {

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QPushButton>
 
+#include <sys/stat.h>
+
 using namespace obrix::records;
 using namespace obrix::records::testing;
 using obrix::services::MessageAnswer;
@@ -27,6 +29,7 @@ struct Files {
     QString first = folder + QStringLiteral("/client one.oci");
     QString second = folder + QStringLiteral("/client two.oci");
     QString nineteen = folder + QStringLiteral("/nineteen.oci");
+    QString pipe = folder + QStringLiteral("/pipe.oci");
 
     Files() {
         QDir().mkpath(folder);
@@ -36,6 +39,7 @@ struct Files {
         QByteArray shortened = kExampleBytes;
         shortened.chop(6);
         RecordWindow::writeBytes(nineteen, shortened);
+        ::mkfifo(QFile::encodeName(pipe).constData(), 0600);
     }
 };
 
@@ -94,7 +98,13 @@ void RecordStartupTest::commandLines_data() {
     QTest::newRow("second argument missing")
         << args({files.first, missing}) << files.first << QString();
     QTest::newRow("missing file") << args({missing}) << QString() << notFound;
-    QTest::newRow("folder") << args({files.folder}) << QString() << notFound;
+    // What is there but is no ordinary file is named for what it is, as File > Open does.
+    QTest::newRow("folder") << args({files.folder}) << QString()
+                            << QStringLiteral("Is a directory");
+    QTest::newRow("named pipe") << args({files.pipe}) << QString()
+                                << QStringLiteral("Not a regular file");
+    QTest::newRow("device") << args({"/dev/null"}) << QString()
+                            << QStringLiteral("Not a regular file");
     QTest::newRow("empty argument") << args({QString()}) << QString() << notFound;
     QTest::newRow("nineteen fields")
         << args({files.nineteen}) << QString() << QStringLiteral("Input past end of file");

@@ -118,9 +118,9 @@ private slots:
                                 "error\r\nThe printer could not be started."));
     }
 
-    // As the program prints: its printing comes from the module obrix-print, whose printer
-    // dialog opens over the main window; cancelling it prints nothing and shows nothing.
-    void theProgramPrintsThroughItsModule() {
+    // As the program prints: the system's printer dialog opens over the main window; cancelling
+    // it prints nothing and shows nothing.
+    void theProgramsPrinterDialogOpensOverTheWindow() {
         obrix::testing::TestServices doubles;
         app::MainWindowParts parts(doubles.services());
         bool dialogOverWindow = false;

@@ -78,6 +78,11 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString first = dir.filePath(QStringLiteral("report.pdf"));
+        // The second copy replaces a file that everyone could read.
+        QFile existing(dir.filePath(QStringLiteral("report-2.pdf")));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        QVERIFY(existing.setPermissions(existing.permissions() | QFile::ReadOther));
+        existing.close();
         obrix::testing::MessageBoxScript messages;
         ReportPrinting printing(std::make_unique<PdfDialog>(first, 2),
                                 std::make_unique<PrinterDocument>(), messages);
@@ -90,6 +95,9 @@ private slots:
         QStringList texts;
         for (const QString& file : {first, dir.filePath(QStringLiteral("report-2.pdf"))}) {
             QVERIFY2(QFile::exists(file), qPrintable(file));
+            // A report names a client: others get no access.
+            QCOMPARE(QFile::permissions(file) & (QFile::ReadOther | QFile::WriteOther),
+                     QFile::Permissions());
             QProcess process;
             process.start(pdftotext, {file, QStringLiteral("-")});
             QVERIFY(process.waitForFinished(30000));

@@ -22,9 +22,4 @@ std::unique_ptr<Backend> makeSystemBackend();
 // What start-up calls: RegisterFileType on the system backend with the program's own name.
 void registerFileTypeForThisProgram() noexcept;
 
-// The entry point for it in the module obrix-gio, through which the program runs the GIO backend
-// without linking GIO itself.
-inline constexpr const char* kRegisterFileTypeEntry = "obrixRegisterFileType";
-using RegisterFileTypeEntry = void (*)();
-
 } // namespace obrix::association

@@ -40,17 +40,29 @@ std::string replaceFileContents(const std::filesystem::path& path, std::string_v
         return lastError();
     std::string failure = writeDurably(temporary, bytes);
     if (failure.empty()) {
-        const bool replaced =
-            GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES
-                ? MoveFileExW(temporary, path.c_str(), MOVEFILE_WRITE_THROUGH)
-                : ReplaceFileW(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                               nullptr, nullptr);
+        const bool replaced = GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES
+                                  ? MoveFileExW(temporary, path.c_str(), MOVEFILE_WRITE_THROUGH)
+                                  : ReplaceFileW(path.c_str(), temporary, nullptr,
+                                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
         if (!replaced)
             failure = lastError();
     }
     if (!failure.empty())
         DeleteFileW(temporary);
     return failure;
+}
+
+} // namespace obrix::records
+
+namespace obrix::records {
+
+// ReplaceFileW never writes a file in place, so no save leaves a copy behind.
+std::optional<std::filesystem::path> interruptedSaveCopy(const std::filesystem::path&) {
+    return std::nullopt;
+}
+
+std::string restoreSaveCopy(const std::filesystem::path&, const std::filesystem::path&) {
+    return {};
 }
 
 } // namespace obrix::records

@@ -34,4 +34,12 @@ std::string writeRecordFile(const fs::path& path, const ClientRecord& record) {
     return replaceFileContents(target, encodeRecord(record));
 }
 
+std::optional<fs::path> findInterruptedSave(const fs::path& path) {
+    return interruptedSaveCopy(resolveLink(path));
+}
+
+std::string restoreInterruptedSave(const fs::path& path, const fs::path& copy) {
+    return restoreSaveCopy(resolveLink(path), copy);
+}
+
 } // namespace obrix::records

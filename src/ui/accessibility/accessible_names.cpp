@@ -1,27 +1,12 @@
 #include "ui/accessibility/accessible_names.h"
 
-#include "ui/accessibility/option_button_accessible.h"
-
-#include "scoring/calculation.h"
-#include "ui/help/frmCredits.h"
-#include "ui/help/frmNote.h"
-#include "ui/main_window.h"
-
 #include <QAbstractButton>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QStringList>
 
 namespace obrix::ui {
 
-namespace {
-
-void describe(QWidget* control, const QString& name, const QString& description = QString()) {
+void describe(QWidget* control, const QString& name, const QString& description) {
     if (control == nullptr)
         return;
     control->setAccessibleName(name);
@@ -34,40 +19,19 @@ void describeButton(QAbstractButton* button, const QString& description) {
         describe(button, spokenCaption(button->text()), description);
 }
 
-// The label is what a screen reader offers as the control's "labelled by" relation.
 void tie(QLabel* label, QWidget* control) {
     if (label != nullptr && control != nullptr)
         label->setBuddy(control);
 }
 
-void describeItemBoxes(frmMain& window) {
-    const auto boxes = window.itemBoxes();
-    const auto labels = window.itemLabels();
-    const QString hint = QStringLiteral("Rating from 0 to 4: type it or pick it from the list");
-    for (std::size_t index = 0; index < boxes.size(); ++index) {
-        QComboBox* box = boxes[index];
-        const QString name = QStringLiteral("Question %1").arg(index + 1);
-        describe(box, name, hint);
-        // The caret lives in the edit field: that is the object read out while typing.
-        if (box != nullptr)
-            describe(box->lineEdit(), name, hint);
-        tie(labels[index], box);
-    }
+void describeByCaptions(QWidget& window, const QString& name,
+                        std::initializer_list<const QLabel*> captions) {
+    QStringList texts;
+    for (const QLabel* label : captions)
+        if (label != nullptr && !label->text().isEmpty())
+            texts.append(label->text());
+    describe(&window, name, texts.join(QStringLiteral(", ")));
 }
-
-void describeResultBoxes(frmMain& window) {
-    const auto& scales = scoring::scaleTable();
-    const auto rows = window.resultRows();
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        const QString scale = QString::fromUtf8(scales[row].name.data(),
-                                                static_cast<qsizetype>(scales[row].name.size()));
-        describe(rows[row].raw, scale + QStringLiteral(" raw score"));
-        describe(rows[row].zScore, scale + QStringLiteral(" z-score"));
-        describe(rows[row].percentile, scale + QStringLiteral(" percentile"));
-    }
-}
-
-} // namespace
 
 QString spokenCaption(const QString& caption) {
     QString spoken;
@@ -81,63 +45,6 @@ QString spokenCaption(const QString& caption) {
         spoken.append(caption[i]);
     }
     return spoken;
-}
-
-void applyAccessibleNames(frmMain& window) {
-    for (QRadioButton* option : {window.OpGeneral, window.OpOCD})
-        if (option != nullptr)
-            clickOnToggle(*option);
-
-    describe(window.txtName, QStringLiteral("Client Name"));
-    tie(window.lblName, window.txtName);
-    describe(window.DTPicker, QStringLiteral("Date of Test"));
-    tie(window.lblDate, window.DTPicker);
-
-    describeItemBoxes(window);
-    describeResultBoxes(window);
-
-    describeButton(window.cmdCompute, QStringLiteral("Checks the ratings and shows the scores"));
-    describeButton(window.cmdNote, QStringLiteral("Opens the scoring note"));
-    describeButton(window.cmdNew, QStringLiteral("Empties the record to start a new one"));
-    describeButton(window.cmdExit, QStringLiteral("Closes the window"));
-    describeButton(window.OpGeneral,
-                   QStringLiteral("Compares the scores with the general population sample"));
-    describeButton(window.OpOCD,
-                   QStringLiteral("Compares the scores with the sample diagnosed with OCD"));
-
-    describe(window.txtWarning, QStringLiteral("Warning"));
-    describe(window.Text17, QStringLiteral("Sample question"));
-    describe(window.txtReference, QStringLiteral("Reference note"));
-    describe(window.Frame1, QStringLiteral("Results"));
-    describe(window.Frame2, QStringLiteral("Instructions"));
-}
-
-void applyAccessibleNames(frmNote& window) {
-    describe(window.txtNote, QStringLiteral("Scoring note"));
-}
-
-void applyAccessibleNames(frmCredits& window) {
-    describeButton(window.cmdPaperWebsite,
-                   QStringLiteral("Opens the paper's page at its publisher in the web browser"));
-    describeButton(window.cmdVelmoorWebsite,
-                   QStringLiteral("Opens the maker's web site in the web browser"));
-    describe(window.Text2, QStringLiteral("Programme citation"));
-    describe(window.Text3, QStringLiteral("Paper citation"));
-    describe(window.Text1, QStringLiteral("License"));
-    tie(window.lblLicense, window.Text1);
-}
-
-void applySplashAccessibleNames(QWidget& splash) {
-    // Read as one announcement: the window's name, then its captions in reading order.
-    QStringList captions;
-    for (const char* name :
-         {"Label1", "Label2", "lblProductName", "Label3", "lblCopyright", "lblCompanyName"}) {
-        if (const auto* label = splash.findChild<QLabel*>(QString::fromLatin1(name));
-            label != nullptr && !label->text().isEmpty())
-            captions.append(label->text());
-    }
-    describe(&splash, QStringLiteral("Obrix is starting"), captions.join(QStringLiteral(", ")));
-    describe(splash.findChild<QLabel*>(QStringLiteral("picLogo")), QStringLiteral("Obrix logo"));
 }
 
 } // namespace obrix::ui

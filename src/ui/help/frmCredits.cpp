@@ -4,7 +4,7 @@
 #include "ui/accessibility/accessible_names.h"
 #include "ui/help/caption_wrap_button.h"
 #include "ui/help/credits_text.h"
-#include "ui/help/text_box_style.h"
+#include "ui/text_box_style.h"
 #include "ui/twips.h"
 #include "ui/window_fonts.h"
 
@@ -48,11 +48,11 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 }
 
 QPlainTextEdit* makeTextBox(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                            help::TextBoxBorder border, help::TextBoxBackground background) {
+                            TextBoxBorder border, TextBoxBackground background) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
-    help::styleTextBox(*box, border, background);
-    help::makeReadOnlySelectable(*box);
+    styleTextBox(*box, border, background);
+    makeReadOnlySelectable(*box);
     box->setGeometry(geometry);
     box->setPlainText(text);
     return box;
@@ -72,8 +72,8 @@ frmCredits::frmCredits(QWidget* owner, services::UrlOpener& opener)
     setFont(windowFont());
     setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
-    using Border = help::TextBoxBorder;
-    using Background = help::TextBoxBackground;
+    using Border = TextBoxBorder;
+    using Background = TextBoxBackground;
 
     // Created in tab order, which also makes it the focus chain.
     Label2 = makeLabel(this, "Label2", QStringLiteral("Obsessive Compulsive Inventory - Revised"),
@@ -96,7 +96,15 @@ frmCredits::frmCredits(QWidget* owner, services::UrlOpener& opener)
     connect(cmdPaperWebsite, &QPushButton::clicked, this, &frmCredits::cmdPaperWebsite_Click);
     connect(cmdVelmoorWebsite, &QPushButton::clicked, this, &frmCredits::cmdVelmoorWebsite_Click);
 
-    applyAccessibleNames(*this);
+    // Names for screen readers; the heading label is tied to the licence box.
+    describeButton(cmdPaperWebsite,
+                   QStringLiteral("Opens the paper's page at its publisher in the web browser"));
+    describeButton(cmdVelmoorWebsite,
+                   QStringLiteral("Opens the maker's web site in the web browser"));
+    describe(Text2, QStringLiteral("Programme citation"));
+    describe(Text3, QStringLiteral("Paper citation"));
+    describe(Text1, QStringLiteral("License"));
+    tie(lblLicense, Text1);
     cmdPaperWebsite->setFocus(Qt::OtherFocusReason);
 }
 

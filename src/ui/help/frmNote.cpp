@@ -2,7 +2,7 @@
 
 #include "ui/accessibility/accessible_names.h"
 #include "ui/help/note_text.h"
-#include "ui/help/text_box_style.h"
+#include "ui/text_box_style.h"
 #include "ui/twips.h"
 #include "ui/window_fonts.h"
 
@@ -50,13 +50,13 @@ frmNote::frmNote()
 
     txtNote = new QPlainTextEdit(this);
     txtNote->setObjectName(QStringLiteral("txtNote"));
-    help::styleTextBox(*txtNote, help::TextBoxBorder::None, help::TextBoxBackground::ButtonFace);
+    styleTextBox(*txtNote, TextBoxBorder::None, TextBoxBackground::ButtonFace);
     txtNote->setFont(noteFont());
     txtNote->setGeometry(twipsRect(120, 120, 6015, 5535));
     txtNote->setPlainText(scoringNoteText());
     txtNote->setFocus(Qt::OtherFocusReason);
 
-    applyAccessibleNames(*this);
+    describe(txtNote, QStringLiteral("Scoring note"));
     centreOnScreen(*this);
 }
 

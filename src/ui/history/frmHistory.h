@@ -10,8 +10,8 @@
 // dialog.
 
 #include "history/client_history.h"
+#include "scoring/calculation.h"
 #include "services/services.h"
-#include "ui/history/history_window.h"
 
 #include <QFutureWatcher>
 #include <QString>
@@ -44,7 +44,7 @@ struct ReadProgress {
 };
 
 // NOLINTNEXTLINE(readability-identifier-naming): the program's window naming
-class frmHistory : public QWidget, public HistoryWindow {
+class frmHistory : public QWidget {
     Q_OBJECT
 
 public:
@@ -54,11 +54,10 @@ public:
     ~frmHistory() override;
 
     // Shows the history of the client with this identifier from the folder and starts reading.
-    void showClient(const QString& identifier, const QString& folder) override;
-    QWidget* widget() override { return this; }
+    void showClient(const QString& identifier, const QString& folder);
 
     const QString& identifier() const { return identifier_; }
-    const QString& folder() const override { return folder_; }
+    const QString& folder() const { return folder_; }
     const std::vector<history::Administration>& administrations() const {
         return administrations_;
     }
@@ -86,7 +85,7 @@ signals:
     void readFinished();
 
 public slots:
-    void cmdFolder_Click() override;
+    void cmdFolder_Click();
     void cmdReadAgain_Click();
     void cmdExportPng_Click();
     void cmdExportPdf_Click();

@@ -5,7 +5,6 @@
 #include "test_services.h"
 #include "ui/history/frmHistory.h"
 #include "ui/history/history_charts.h"
-#include "ui/history/history_command.h"
 
 #include <QChart>
 #include <QChartView>
@@ -26,7 +25,6 @@ private slots:
     void init();
     void chartPointsAreTheTablesDatesAndTotals();
     void csvExportHoldsTheTableInOrder();
-    void theProgramsModuleMakesAWindowThatReadsTheFolder();
 
 private:
     void write(const QString& name, const char* identifier, records::CalendarDate date,
@@ -109,25 +107,6 @@ void HistoryWindowTest::csvExportHoldsTheTableInOrder() {
     QVERIFY(rows[2].endsWith(",2,-18,-18,false,15,3,true,false,improved,true\r"));
     QVERIFY(rows[3].endsWith(",3,-36,-18,false,0,0,false,false,improved,true\r"));
     QVERIFY(rows[4].isEmpty());
-}
-
-// The program makes the window through its module, which holds a copy of the window of its own.
-void HistoryWindowTest::theProgramsModuleMakesAWindowThatReadsTheFolder() {
-    QString error;
-    const ui::CreateHistoryWindow create = ui::loadHistoryWindowModule(error);
-    QVERIFY2(create != nullptr, qPrintable(error));
-    testing::TestServices doubles;
-    QWidget parent;
-    ui::HistoryWindow* window =
-        create(doubles.services(), [] { return scoring::ComparisonGroup::Ocd; }, &parent);
-    QVERIFY(window != nullptr);
-    QCOMPARE(window->widget()->parentWidget(), &parent);
-
-    window->showClient(QStringLiteral("Client 7"), folder_->path());
-    QCOMPARE(window->folder(), folder_->path());
-    const auto* table = window->widget()->findChild<QTableView*>(QStringLiteral("tblHistory"));
-    QVERIFY(table != nullptr);
-    QTRY_COMPARE_WITH_TIMEOUT(table->model()->rowCount(), 3, 10000);
 }
 
 QTEST_MAIN(HistoryWindowTest)

@@ -1,4 +1,4 @@
-#include "ui/help/text_box_style.h"
+#include "ui/text_box_style.h"
 
 #include "ui/window_fonts.h"
 
@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-namespace obrix::ui::help {
+namespace obrix::ui {
 
 namespace {
 
@@ -44,4 +44,4 @@ void makeReadOnlySelectable(QPlainTextEdit& box) {
     box.setFocusPolicy(Qt::StrongFocus);
 }
 
-} // namespace obrix::ui::help
+} // namespace obrix::ui

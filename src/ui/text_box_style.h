@@ -4,7 +4,7 @@ class QPlainTextEdit;
 
 // Multi-line text boxes of the windows (the help windows' and the main window's), drawn and
 // behaving like the system's plain edit control.
-namespace obrix::ui::help {
+namespace obrix::ui {
 
 enum class TextBoxBorder { None, Sunken };
 enum class TextBoxBackground { Window, ButtonFace };
@@ -17,4 +17,4 @@ void styleTextBox(QPlainTextEdit& box, TextBoxBorder border, TextBoxBackground b
 // Read-only that still lets the user select (mouse and keyboard), copy and tab into the box.
 void makeReadOnlySelectable(QPlainTextEdit& box);
 
-} // namespace obrix::ui::help
+} // namespace obrix::ui
