@@ -22,7 +22,9 @@ void CsvWriter::begin(std::string& out) {
     }
     if (history_)
         out += ",administration,total_change_from_first,total_change_from_previous,"
-               "total_at_or_above_cutoff";
+               "total_at_or_above_cutoff,ocd_scale_raw,hoarding_disorder_raw,"
+               "ocd_scale_at_or_above_cutoff,hoarding_disorder_at_or_above_cutoff,"
+               "total_reliable_change_from_first,recovered";
     out += kRowEnd;
 }
 
@@ -54,6 +56,21 @@ void CsvWriter::write(std::string& out, const ScoredRecord& record) {
         out += changeText(history.totalChangeFromPrevious);
         out += ',';
         out += history.totalAtOrAboveCutoff ? "true" : "false";
+        out += ',';
+        out += std::to_string(history.split.ocd);
+        out += ',';
+        out += std::to_string(history.split.hoardingDisorder);
+        for (const history::SplitScale scale :
+             {history::SplitScale::Ocd, history::SplitScale::HoardingDisorder}) {
+            out += ',';
+            out += history.split.atOrAboveCutoff(scale) ? "true" : "false";
+        }
+        out += ',';
+        if (history.totalReliableChangeFromFirst)
+            out += reliableChangeKeyword(*history.totalReliableChangeFromFirst);
+        out += ',';
+        if (history.recovered)
+            out += *history.recovered ? "true" : "false";
     }
     out += kRowEnd;
 }

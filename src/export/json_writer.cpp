@@ -52,8 +52,24 @@ void JsonWriter::write(std::string& out, const ScoredRecord& record) {
         out += ",\"administration\":" + std::to_string(history.administration);
         out += ",\"total_change_from_first\":" + change(history.totalChangeFromFirst);
         out += ",\"total_change_from_previous\":" + change(history.totalChangeFromPrevious);
+        const auto boolean = [](bool value) {
+            return value ? "true" : "false";
+        };
         out += ",\"total_at_or_above_cutoff\":";
-        out += history.totalAtOrAboveCutoff ? "true" : "false";
+        out += boolean(history.totalAtOrAboveCutoff);
+        out += ",\"ocd_scale_raw\":" + std::to_string(history.split.ocd);
+        out += ",\"hoarding_disorder_raw\":" + std::to_string(history.split.hoardingDisorder);
+        out += ",\"ocd_scale_at_or_above_cutoff\":";
+        out += boolean(history.split.atOrAboveCutoff(history::SplitScale::Ocd));
+        out += ",\"hoarding_disorder_at_or_above_cutoff\":";
+        out += boolean(history.split.atOrAboveCutoff(history::SplitScale::HoardingDisorder));
+        out += ",\"total_reliable_change_from_first\":";
+        if (history.totalReliableChangeFromFirst)
+            appendJsonString(out, reliableChangeKeyword(*history.totalReliableChangeFromFirst));
+        else
+            out += "null";
+        out += ",\"recovered\":";
+        out += history.recovered ? boolean(*history.recovered) : "null";
     }
     out += '}';
 }

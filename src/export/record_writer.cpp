@@ -25,7 +25,21 @@ ScoredRecord scoredRecord(const history::Administration& administration,
             administration.scales,
             ScoredRecord::HistoryColumns{administration.number, administration.changeFromFirst,
                                          administration.changeFromPrevious,
-                                         administration.atOrAboveCutoff()}};
+                                         administration.atOrAboveCutoff(), administration.split,
+                                         administration.reliableChangeFromFirst,
+                                         administration.recovered}};
+}
+
+std::string_view reliableChangeKeyword(history::ReliableChange change) {
+    switch (change) {
+    case history::ReliableChange::Improved:
+        return "improved";
+    case history::ReliableChange::Deteriorated:
+        return "deteriorated";
+    case history::ReliableChange::None:
+        break;
+    }
+    return "none";
 }
 
 std::string_view scaleKey(std::size_t scaleIndex) {

@@ -66,6 +66,9 @@ private:
 // "5", "-3", "0", or empty when there is no earlier administration.
 std::string changeText(const std::optional<int>& change);
 
+// "improved", "deteriorated" or "none", as the csv and json output name a reliable change.
+std::string_view reliableChangeKeyword(history::ReliableChange change);
+
 // "washing", ..., "neutralising", "total": the scale names of the csv header and json keys.
 std::string_view scaleKey(std::size_t scaleIndex);
 

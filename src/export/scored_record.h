@@ -24,6 +24,9 @@ struct ScoredRecord {
         std::optional<int> totalChangeFromFirst; // empty for the first administration
         std::optional<int> totalChangeFromPrevious;
         bool totalAtOrAboveCutoff = false;
+        history::SplitScores split; // the OCD scale and the Hoarding Disorder subscale
+        std::optional<history::ReliableChange> totalReliableChangeFromFirst; // empty for the first
+        std::optional<bool> recovered;                                       // empty for the first
     };
     std::optional<HistoryColumns> history;
 };

@@ -82,6 +82,18 @@ void TableWriter::write(std::string& out, const ScoredRecord& record) {
         appendLine(out,
                    "Total at or above cut-off (" + std::to_string(history::kClinicalCutoff) + "):",
                    history.totalAtOrAboveCutoff ? "yes" : "no");
+        for (const history::SplitScaleInfo& scale : history::splitScaleTable()) {
+            const std::string name(scale.name);
+            appendLine(out, name + ":", std::to_string(history.split[scale.scale]));
+            appendLine(out, name + " at or above cut-off (" + std::to_string(scale.cutoff) + "):",
+                       history.split.atOrAboveCutoff(scale.scale) ? "yes" : "no");
+        }
+        appendLine(out, "Total reliable change from first:",
+                   history.totalReliableChangeFromFirst
+                       ? std::string(reliableChangeKeyword(*history.totalReliableChangeFromFirst))
+                       : std::string("-"));
+        appendLine(out,
+                   "Recovered:", history.recovered ? (*history.recovered ? "yes" : "no") : "-");
     }
 }
 

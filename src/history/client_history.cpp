@@ -1,6 +1,7 @@
 #include "history/client_history.h"
 
 #include "records/record_file.h"
+#include "scoring/raw_scores.h"
 
 #include <algorithm>
 #include <tuple>
@@ -48,7 +49,11 @@ Scored scoreRecord(const std::filesystem::path& file, const records::ClientRecor
         return {std::nullopt, std::string(scoring::validationMessage(result.validation))};
     if (!result.complete())
         return {std::nullopt, result.failure};
-    return {Administration{file, record, result.scales, 0, {}, {}}, {}};
+    Administration administration{file, record, result.scales, 0, {}, {}, {}, {}, {}};
+    // Validated, so every item has a value from 0 to 4.
+    if (const auto values = scoring::itemValues(record.items))
+        administration.split = splitScores(*values);
+    return {std::move(administration), {}};
 }
 
 void orderAdministrations(std::vector<Administration>& administrations) {
@@ -58,9 +63,14 @@ void orderAdministrations(std::vector<Administration>& administrations) {
         current.number = static_cast<int>(i) + 1;
         current.changeFromFirst.reset();
         current.changeFromPrevious.reset();
+        current.reliableChangeFromFirst.reset();
+        current.recovered.reset();
         if (i > 0) {
-            current.changeFromFirst = current.total() - administrations.front().total();
+            const int firstTotal = administrations.front().total();
+            current.changeFromFirst = current.total() - firstTotal;
             current.changeFromPrevious = current.total() - administrations[i - 1].total();
+            current.reliableChangeFromFirst = reliableChange(*current.changeFromFirst);
+            current.recovered = history::recovered(firstTotal, current.total());
         }
     }
 }

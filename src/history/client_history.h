@@ -2,9 +2,11 @@
 
 // A client's history: the administrations of one client, each scored with the window's own
 // computation, ordered by date of test and then by file path, with the Total's change from the
-// first and from the previous administration and whether it reaches the clinical cut-off.
+// first and from the previous administration, whether it reaches the clinical cut-off, the OCD
+// and Hoarding Disorder scales, and the Total's reliable change from the first administration.
 // Qt-free: the history window and obrix-score --history share it.
 
+#include "history/clinical_change.h"
 #include "records/client_record.h"
 #include "scoring/calculation.h"
 
@@ -40,6 +42,9 @@ struct Administration {
     int number = 0;                                                // 1 for the first, 2, ...
     std::optional<int> changeFromFirst;                            // empty for the first
     std::optional<int> changeFromPrevious;                         // empty for the first
+    SplitScores split;                                             // OCD and Hoarding Disorder
+    std::optional<ReliableChange> reliableChangeFromFirst;         // empty for the first
+    std::optional<bool> recovered;                                 // empty for the first
 
     int total() const { return scales.back().raw; }
     bool atOrAboveCutoff() const { return total() >= kClinicalCutoff; }
@@ -65,7 +70,7 @@ Scored scoreRecord(const std::filesystem::path& file, const records::ClientRecor
                    scoring::ComparisonGroup group, scoring::NormalDistributionSource& statistics);
 
 // Orders one client's administrations by date of test, then by file path (byte order), and
-// numbers them and fills the change columns.
+// numbers them and fills the change columns, reliable change and recovery included.
 void orderAdministrations(std::vector<Administration>& administrations);
 
 // Puts the administrations of each client together, clients in the order their first record

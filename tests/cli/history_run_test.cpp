@@ -24,7 +24,7 @@ std::string recordBytes(const std::string& identifier, const std::string& date,
     return obrix::records::encodeRecord(record);
 }
 
-// The rows of csv output, each cut down to its file name, identifier and the last four columns.
+// The rows of csv output, each cut down to its file name, identifier and the history columns.
 std::vector<std::string> historyCells(const std::string& csv, const std::string& folder) {
     std::vector<std::string> rows;
     std::istringstream lines(csv);
@@ -39,7 +39,7 @@ std::vector<std::string> historyCells(const std::string& csv, const std::string&
         if (line.back() == ',')
             cells.emplace_back();
         std::string row = cells[0].substr(folder.size() + 1) + "|" + cells[1];
-        for (std::size_t i = cells.size() - 4; i < cells.size(); ++i)
+        for (std::size_t i = cells.size() - 10; i < cells.size(); ++i)
             row += "|" + cells[i];
         rows.push_back(row);
     }
@@ -48,11 +48,11 @@ std::vector<std::string> historyCells(const std::string& csv, const std::string&
 
 TEST(HistoryRun, GroupsClientsOrdersByDateThenPathAndAddsTheColumns) {
     TemporaryFolder folder;
-    folder.write("1.oci", recordBytes("Ann", "2026-05-01", "2"));  // 36
-    folder.write("2.oci", recordBytes("Bob", "2026-01-01", "1"));  // 18
+    folder.write("1.oci", recordBytes("Ann", "2026-05-01", "2"));   // 36
+    folder.write("2.oci", recordBytes("Bob", "2026-01-01", "1"));   // 18
     folder.write("3.oci", recordBytes(" Ann ", "2026-02-01", "1")); // 18
-    folder.write("4.oci", recordBytes("Ann", "2026-05-01", "0"));  // same day as 1.oci
-    folder.write("5.oci", recordBytes("Ann", "2026-03-01", "7"));  // out of range
+    folder.write("4.oci", recordBytes("Ann", "2026-05-01", "0"));   // same day as 1.oci
+    folder.write("5.oci", recordBytes("Ann", "2026-03-01", "7"));   // out of range
     folder.write("6.oci", "\"Ann\",#abc#");
 
     Options options;
@@ -66,17 +66,36 @@ TEST(HistoryRun, GroupsClientsOrdersByDateThenPathAndAddsTheColumns) {
         output += text;
         return std::string();
     };
-    io.writeError = [&](std::string_view text) { errors += text; };
+    io.writeError = [&](std::string_view text) {
+        errors += text;
+    };
     const BatchSummary summary =
         scoreBatch(options, collectRecordSources(options.paths, false), io);
 
     EXPECT_NE(output.find(",administration,total_change_from_first,total_change_from_previous,"
-                          "total_at_or_above_cutoff\r\n"),
+                          "total_at_or_above_cutoff,ocd_scale_raw,hoarding_disorder_raw,"
+                          "ocd_scale_at_or_above_cutoff,hoarding_disorder_at_or_above_cutoff,"
+                          "total_reliable_change_from_first,recovered\r\n"),
               std::string::npos);
     EXPECT_EQ(historyCells(output, folder.path().string()),
-              (std::vector<std::string>{"3.oci| Ann |1|||false", "1.oci|Ann|2|18|18|true",
-                                        "4.oci|Ann|3|-18|-36|false", "2.oci|Bob|1|||false"}));
+              (std::vector<std::string>{"3.oci| Ann |1|||false|15|3|true|false||",
+                                        "1.oci|Ann|2|18|18|true|30|6|true|true|deteriorated|false",
+                                        "4.oci|Ann|3|-18|-36|false|0|0|false|false|improved|true",
+                                        "2.oci|Bob|1|||false|15|3|true|false||"}));
     EXPECT_NE(errors.find("5.oci: Only scores between 0 and 4"), std::string::npos);
+
+    options.format = OutputFormat::Json;
+    output.clear();
+    scoreBatch(options, collectRecordSources(options.paths, false), io);
+    EXPECT_NE(output.find("\"administration\":1,\"total_change_from_first\":null,"
+                          "\"total_change_from_previous\":null,\"total_at_or_above_cutoff\":false,"
+                          "\"ocd_scale_raw\":15,\"hoarding_disorder_raw\":3,"
+                          "\"ocd_scale_at_or_above_cutoff\":true,"
+                          "\"hoarding_disorder_at_or_above_cutoff\":false,"
+                          "\"total_reliable_change_from_first\":null,\"recovered\":null}"),
+              std::string::npos);
+    EXPECT_NE(output.find("\"total_reliable_change_from_first\":\"improved\",\"recovered\":true}"),
+              std::string::npos);
     EXPECT_NE(errors.find("6.oci: Type mismatch"), std::string::npos);
     EXPECT_EQ(summary.scored, 4u);
     EXPECT_EQ(summary.exitStatus(), 1);

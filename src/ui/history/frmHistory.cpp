@@ -6,6 +6,8 @@
 #include "ui/history/history_charts.h"
 #include "ui/history/history_export.h"
 #include "ui/history/history_table_model.h"
+#include "ui/history/history_texts.h"
+#include "ui/history/progress_report_printing.h"
 #include "ui/window_fonts.h"
 
 #include <QChart>
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
@@ -57,9 +60,12 @@ QChartView* chartView(QWidget* parent, const char* name, const QString& accessib
     auto* view = new QChartView(new QChart, parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setRenderHint(QPainter::Antialiasing);
+    // Point markers keep stale copies behind when a chart is laid out again under partial
+    // updates; the charts are small enough to redraw whole.
+    view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     view->setAccessibleName(accessibleName);
     view->setFocusPolicy(Qt::StrongFocus);
-    view->setMinimumSize(420, 330);
+    view->setMinimumSize(360, 300);
     return view;
 }
 
@@ -91,7 +97,7 @@ frmHistory::frmHistory(const services::Services& services,
     setFont(windowFont());
     createControls();
     connect(&watcher_, &QFutureWatcher<history::History>::finished, this, &frmHistory::readDone);
-    resize(1240, 860);
+    resize(1240, 940);
 }
 
 frmHistory::~frmHistory() {
@@ -111,10 +117,14 @@ void frmHistory::createControls() {
     lblSummary->setAccessibleName(QStringLiteral("Folder and count"));
 
     chartTotal = chartView(this, "chartTotal", QStringLiteral("Chart of the Total raw score"));
+    chartSplit = chartView(
+        this, "chartSplit",
+        QStringLiteral("Chart of the OCD scale and the Hoarding Disorder subscale"));
     chartSubscales =
         chartView(this, "chartSubscales", QStringLiteral("Chart of the subscale raw scores"));
     // Set before any series: moving the legend later leaves stale point markers behind.
-    chartTotal->chart()->legend()->setAlignment(Qt::AlignBottom);
+    chartTotal->chart()->legend()->setAlignment(Qt::AlignRight);
+    chartSplit->chart()->legend()->setAlignment(Qt::AlignRight);
     chartSubscales->chart()->legend()->setAlignment(Qt::AlignRight);
 
     table_ = new HistoryTableModel(this);
@@ -124,7 +134,8 @@ void frmHistory::createControls() {
     tblHistory->setAccessibleName(QStringLiteral("Administrations"));
     tblHistory->setAccessibleDescription(
         QStringLiteral("One row per administration in date order: the date, the file, the raw "
-                       "score, z-score and percentile of each scale, and the Total's changes."));
+                       "score, z-score and percentile of each scale, the Total's changes, the OCD "
+                       "and Hoarding Disorder scales, reliable change and recovery."));
     tblHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHistory->verticalHeader()->setVisible(false);
@@ -140,51 +151,69 @@ void frmHistory::createControls() {
     txtLeftOut->setTabChangesFocus(true);
     lblLeftOut->setBuddy(txtLeftOut);
 
-    lblSources = new QLabel(this);
+    lblSources = new QLabel(QStringLiteral("Figures and sources:"), this);
     lblSources->setObjectName(QStringLiteral("lblSources"));
-    lblSources->setWordWrap(true);
-    lblSources->setAccessibleName(QStringLiteral("Sources"));
+    txtSources = new QPlainTextEdit(this);
+    txtSources->setObjectName(QStringLiteral("txtSources"));
+    txtSources->setReadOnly(true);
+    txtSources->setAccessibleName(QStringLiteral("Figures and sources"));
+    txtSources->setMaximumHeight(90);
+    txtSources->setTabChangesFocus(true);
+    txtSources->setPlainText((figureLines() + ruleLines() + referenceLines()).join('\n'));
+    lblSources->setBuddy(txtSources);
 
     cmdFolder = button(this, "cmdFolder", QStringLiteral("Choose &Folder..."));
     cmdReadAgain = button(this, "cmdReadAgain", QStringLiteral("&Read Again"));
     cmdExportPng = button(this, "cmdExportPng", QStringLiteral("Export Chart as &PNG..."));
     cmdExportPdf = button(this, "cmdExportPdf", QStringLiteral("Export Chart as P&DF..."));
     cmdExportCsv = button(this, "cmdExportCsv", QStringLiteral("Export Table as C&SV..."));
+    cmdPrintReport = button(this, "cmdPrintReport", QStringLiteral("Print Progress Rep&ort..."));
     cmdClose = button(this, "cmdClose", QStringLiteral("&Close"));
 
+    // The Total and the OCD and Hoarding chart side by side, wide enough for their legends
+    // beside them; the subscales beside the table.
     auto* charts = new QHBoxLayout;
-    charts->addWidget(chartTotal, 4);
-    charts->addWidget(chartSubscales, 3);
+    charts->addWidget(chartTotal, 1);
+    charts->addWidget(chartSplit, 1);
+    auto* tableRow = new QHBoxLayout;
+    tableRow->addWidget(tblHistory, 3);
+    tableRow->addWidget(chartSubscales, 2);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* each : {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv})
+    for (QPushButton* each :
+         {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv, cmdPrintReport})
         buttons->addWidget(each);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblHeading);
     layout->addWidget(lblSummary);
-    layout->addLayout(charts, 3);
-    layout->addWidget(tblHistory, 2);
+    layout->addLayout(charts, 1);
+    layout->addLayout(tableRow, 1);
     layout->addWidget(lblLeftOut);
     layout->addWidget(txtLeftOut);
     layout->addWidget(lblSources);
+    layout->addWidget(txtSources);
     layout->addLayout(buttons);
 
     QWidget::setTabOrder(cmdFolder, cmdReadAgain);
     QWidget::setTabOrder(cmdReadAgain, cmdExportPng);
     QWidget::setTabOrder(cmdExportPng, cmdExportPdf);
     QWidget::setTabOrder(cmdExportPdf, cmdExportCsv);
-    QWidget::setTabOrder(cmdExportCsv, cmdClose);
+    QWidget::setTabOrder(cmdExportCsv, cmdPrintReport);
+    QWidget::setTabOrder(cmdPrintReport, cmdClose);
     QWidget::setTabOrder(cmdClose, tblHistory);
     QWidget::setTabOrder(tblHistory, chartTotal);
-    QWidget::setTabOrder(chartTotal, chartSubscales);
+    QWidget::setTabOrder(chartTotal, chartSplit);
+    QWidget::setTabOrder(chartSplit, chartSubscales);
     QWidget::setTabOrder(chartSubscales, txtLeftOut);
+    QWidget::setTabOrder(txtLeftOut, txtSources);
 
     connect(cmdFolder, &QPushButton::clicked, this, &frmHistory::cmdFolder_Click);
     connect(cmdReadAgain, &QPushButton::clicked, this, &frmHistory::cmdReadAgain_Click);
     connect(cmdExportPng, &QPushButton::clicked, this, &frmHistory::cmdExportPng_Click);
     connect(cmdExportPdf, &QPushButton::clicked, this, &frmHistory::cmdExportPdf_Click);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmHistory::cmdExportCsv_Click);
+    connect(cmdPrintReport, &QPushButton::clicked, this, &frmHistory::cmdPrintReport_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
@@ -274,7 +303,8 @@ void frmHistory::startReading() {
 }
 
 void frmHistory::setCommandsEnabled(bool enabled) {
-    for (QPushButton* command : {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv})
+    for (QPushButton* command :
+         {cmdFolder, cmdReadAgain, cmdExportPng, cmdExportPdf, cmdExportCsv, cmdPrintReport})
         command->setEnabled(enabled);
 }
 
@@ -318,16 +348,14 @@ void frmHistory::showHistory(history::History read) {
             QString::fromStdString(each.reason)));
     txtLeftOut->setPlainText(leftOut.isEmpty() ? QStringLiteral("None.") : leftOut.join('\n'));
 
-    QStringList sources{QStringLiteral("Cut-off %1: Zendaro et al. (2002).")
-                            .arg(history::kClinicalCutoff),
-                        QStringLiteral("Severity ranges of the Total (mild, moderate, severe): "
-                                       "Marrowby et al. (2020).")};
-    lblSources->setText(sources.join(QLatin1Char(' ')));
-
     fillTotalChart(*chartTotal->chart(), administrations_);
+    fillSplitScaleChart(*chartSplit->chart(), administrations_);
     fillSubscaleChart(*chartSubscales->chart(), administrations_);
     chartTotal->setAccessibleDescription(
         chartDescription(administrations_, scoring::kScaleCount - 1));
+    chartSplit->setAccessibleDescription(
+        QStringLiteral("The OCD scale and the Hoarding Disorder subscale by date, with their "
+                       "cut-offs; the table holds every figure."));
     chartSubscales->setAccessibleDescription(
         QStringLiteral("The six subscales by date; the table holds every figure."));
     table_->setAdministrations(&administrations_);
@@ -336,6 +364,7 @@ void frmHistory::showHistory(history::History read) {
     cmdExportPng->setEnabled(any);
     cmdExportPdf->setEnabled(any);
     cmdExportCsv->setEnabled(any);
+    cmdPrintReport->setEnabled(any);
 }
 
 namespace {
@@ -391,6 +420,14 @@ void frmHistory::cmdExportCsv_Click() {
         reportFailure(services_.messages, QStringLiteral("The table could not be exported."),
                       exportBytes(path, historyCsv(administrations_, readGroup_,
                                                    QLocale().decimalPoint().toStdString())));
+}
+
+void frmHistory::cmdPrintReport_Click() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    report::SystemPrintDialog dialog(this);
+    printProgressReport(dialog, *printer_, services_.messages,
+                        {identifier_.trimmed(), administrations_});
 }
 
 } // namespace obrix::ui

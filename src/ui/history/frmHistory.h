@@ -3,8 +3,11 @@
 // frmHistory: one client's administrations over time. It reads every record file of a folder in
 // a worker thread (a long read shows a progress dialog that can cancel it), keeps the records of
 // the client, scores them with the window's own computation against the main window's group,
-// and shows them as two charts and a table; files that could not be read or scored are listed
-// with their reason. The charts export as PNG and PDF, the table as CSV.
+// and shows them as three charts (the Total, the OCD and Hoarding Disorder scales, the subscales)
+// and a table; files that could not be read or scored are listed with their reason, and the
+// figures the cut-offs and change markers rest on with their sources. The charts export as PNG
+// and PDF, the table as CSV; the progress report prints or saves as PDF through the printer
+// dialog.
 
 #include "history/client_history.h"
 #include "scoring/calculation.h"
@@ -23,6 +26,7 @@ class QChart;
 class QChartView;
 class QLabel;
 class QPlainTextEdit;
+class QPrinter;
 class QProgressDialog;
 class QPushButton;
 class QTableView;
@@ -62,16 +66,19 @@ public:
     QLabel* lblHeading = nullptr;
     QLabel* lblSummary = nullptr;
     QChartView* chartTotal = nullptr;
+    QChartView* chartSplit = nullptr;
     QChartView* chartSubscales = nullptr;
     QTableView* tblHistory = nullptr;
     QLabel* lblLeftOut = nullptr;
     QPlainTextEdit* txtLeftOut = nullptr;
     QLabel* lblSources = nullptr;
+    QPlainTextEdit* txtSources = nullptr;
     QPushButton* cmdFolder = nullptr;
     QPushButton* cmdReadAgain = nullptr;
     QPushButton* cmdExportPng = nullptr;
     QPushButton* cmdExportPdf = nullptr;
     QPushButton* cmdExportCsv = nullptr;
+    QPushButton* cmdPrintReport = nullptr;
     QPushButton* cmdClose = nullptr;
 
 signals:
@@ -83,6 +90,7 @@ public slots:
     void cmdExportPng_Click();
     void cmdExportPdf_Click();
     void cmdExportCsv_Click();
+    void cmdPrintReport_Click();
 
 protected:
     // Closing the window stops a read that is still going.
@@ -107,6 +115,7 @@ private:
     HistoryTableModel* table_ = nullptr;
     QTimer* progressTimer_ = nullptr;
     std::shared_ptr<ReadProgress> readProgress_;
+    std::unique_ptr<QPrinter> printer_; // kept so that the dialog offers the last choice again
 };
 
 } // namespace obrix::ui

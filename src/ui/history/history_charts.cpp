@@ -1,6 +1,7 @@
 #include "ui/history/history_charts.h"
 
 #include "ui/date_display.h"
+#include "ui/history/history_texts.h"
 #include "ui/window_fonts.h"
 
 #include <QAreaSeries>
@@ -11,6 +12,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QPen>
+#include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -31,6 +33,10 @@ const QColor kTotalColour(0, 0, 128);
 const QColor kCutoffColour(255, 0, 0);
 const std::array<QColor, 3> kBandColours{QColor(0, 160, 0, 28), QColor(255, 170, 0, 36),
                                          QColor(220, 0, 0, 30)};
+// Reliable change: green for a fall of the Total, purple (not the cut-off's red) for a rise.
+const QColor kImprovedColour(0, 150, 0, 150);
+const QColor kDeterioratedColour(150, 0, 170, 150);
+const std::array<QColor, 2> kSplitColours{QColor(0, 0, 128), QColor(170, 110, 0)};
 const std::array<QColor, 6> kSubscaleColours{QColor(0, 0, 255),   QColor(200, 0, 0),
                                              QColor(0, 130, 0),   QColor(150, 0, 150),
                                              QColor(170, 110, 0), QColor(0, 140, 150)};
@@ -68,6 +74,17 @@ void setUp(QChart& chart, const QString& title) {
     chart.setAnimationOptions(QChart::NoAnimation);
 }
 
+QValueAxis* scoreAxis(int top, int ticks, const QString& title) {
+    auto* score = new QValueAxis;
+    score->setRange(0, top);
+    score->setTickCount(ticks);
+    score->setLabelFormat(QStringLiteral("%d"));
+    score->setTitleText(title);
+    score->setTitleFont(windowFont());
+    score->setLabelsFont(windowFont());
+    return score;
+}
+
 // A time axis and a value axis from 0 to top, attached to the chart.
 std::pair<QDateTimeAxis*, QValueAxis*> addAxes(QChart& chart,
                                                const std::vector<history::Administration>& list,
@@ -80,13 +97,7 @@ std::pair<QDateTimeAxis*, QValueAxis*> addAxes(QChart& chart,
     time->setTickCount(timeTicks);
     const auto [from, to] = timeRange(list);
     time->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(to));
-    auto* score = new QValueAxis;
-    score->setRange(0, top);
-    score->setTickCount(ticks);
-    score->setLabelFormat(QStringLiteral("%d"));
-    score->setTitleText(QStringLiteral("Raw score"));
-    score->setTitleFont(windowFont());
-    score->setLabelsFont(windowFont());
+    QValueAxis* score = scoreAxis(top, ticks, QStringLiteral("Raw score"));
     chart.addAxis(time, Qt::AlignBottom);
     chart.addAxis(score, Qt::AlignLeft);
     return {time, score};
@@ -106,10 +117,10 @@ QLineSeries* level(double value, qint64 from, qint64 to) {
     return line;
 }
 
-QLineSeries* scoreSeries(const std::vector<history::Administration>& list, std::size_t scale,
+QLineSeries* scoreSeries(const std::vector<history::Administration>& list, const QString& name,
                          const QColor& colour) {
     auto* series = new QLineSeries;
-    series->setName(scaleName(scale));
+    series->setName(name);
     series->setColor(colour);
     series->setMarkerSize(5);
     series->setPointsVisible(list.size() <= kMostMarkedPoints);
@@ -118,14 +129,42 @@ QLineSeries* scoreSeries(const std::vector<history::Administration>& list, std::
 
 // The points go in with one replace after the series has its axes: the chart lays a series out
 // again on every attachment, which for thousands of points is what takes the time.
-void setPoints(QLineSeries& series, const std::vector<history::Administration>& list,
-               std::size_t scale) {
+template <typename Score>
+void setPointsBy(QXYSeries& series, const std::vector<history::Administration>& list, Score score) {
     QList<QPointF> points;
     points.reserve(static_cast<qsizetype>(list.size()));
     for (const history::Administration& administration : list)
         points.append(QPointF(static_cast<double>(chartTime(administration.record.date)),
-                              administration.scales[scale].raw));
+                              score(administration)));
     series.replace(points);
+}
+
+void setPoints(QXYSeries& series, const std::vector<history::Administration>& list,
+               std::size_t scale) {
+    setPointsBy(series, list,
+                [scale](const history::Administration& a) { return a.scales[scale].raw; });
+}
+
+// The administrations whose Total changed reliably from the first, one way, as larger markers
+// under the Total's line.
+void addChangeMarkers(QChart& chart, const std::vector<history::Administration>& list,
+                      history::ReliableChange change, const QColor& colour, QDateTimeAxis* time,
+                      QValueAxis* score) {
+    auto* markers = new QScatterSeries;
+    markers->setName(reliableChangeMarkerName(change));
+    markers->setColor(colour);
+    markers->setBorderColor(colour);
+    markers->setMarkerShape(change == history::ReliableChange::Improved
+                                ? QScatterSeries::MarkerShapeCircle
+                                : QScatterSeries::MarkerShapeRectangle);
+    markers->setMarkerSize(15);
+    attach(chart, markers, time, score);
+    QList<QPointF> points;
+    for (const history::Administration& administration : list)
+        if (administration.reliableChangeFromFirst == change)
+            points.append(QPointF(static_cast<double>(chartTime(administration.record.date)),
+                                  administration.total()));
+    markers->replace(points);
 }
 
 } // namespace
@@ -140,9 +179,14 @@ qint64 chartTime(const records::CalendarDate& date) {
            kDayMs / 2 - offsetMs;
 }
 
+QString reliableChangeMarkerName(history::ReliableChange change) {
+    return change == history::ReliableChange::Improved
+               ? QStringLiteral("Reliable improvement from first")
+               : QStringLiteral("Reliable deterioration from first");
+}
+
 QString cutoffName() {
-    return QStringLiteral("Cut-off %1 (Zendaro et al. 2002)")
-        .arg(history::kClinicalCutoff);
+    return QStringLiteral("Cut-off %1 (Zendaro et al. 2002)").arg(history::kClinicalCutoff);
 }
 
 QString severityBandName(const history::SeverityBand& band) {
@@ -180,7 +224,13 @@ void fillTotalChart(QChart& chart, const std::vector<history::Administration>& a
     cutoff->setPen(QPen(kCutoffColour, 1.5, Qt::DashLine));
     attach(chart, cutoff, time, score);
 
-    QLineSeries* total = scoreSeries(administrations, scoring::kScaleCount - 1, kTotalColour);
+    addChangeMarkers(chart, administrations, history::ReliableChange::Improved, kImprovedColour,
+                     time, score);
+    addChangeMarkers(chart, administrations, history::ReliableChange::Deteriorated,
+                     kDeterioratedColour, time, score);
+
+    QLineSeries* total =
+        scoreSeries(administrations, scaleName(scoring::kScaleCount - 1), kTotalColour);
     total->setPen(QPen(kTotalColour, 2));
     total->setPointLabelsVisible(administrations.size() <= kMostLabelledPoints);
     total->setPointLabelsFormat(QStringLiteral("@yPoint"));
@@ -190,15 +240,45 @@ void fillTotalChart(QChart& chart, const std::vector<history::Administration>& a
     setPoints(*total, administrations, scoring::kScaleCount - 1);
 }
 
-void fillSubscaleChart(QChart& chart,
-                       const std::vector<history::Administration>& administrations) {
+void fillSubscaleChart(QChart& chart, const std::vector<history::Administration>& administrations) {
     clear(chart);
     setUp(chart, QStringLiteral("Subscale raw scores"));
     const auto [time, score] = addAxes(chart, administrations, 12, 7, 3);
     for (std::size_t s = 0; s + 1 < scoring::kScaleCount; ++s) {
-        QLineSeries* series = scoreSeries(administrations, s, kSubscaleColours[s]);
+        QLineSeries* series = scoreSeries(administrations, scaleName(s), kSubscaleColours[s]);
         attach(chart, series, time, score);
         setPoints(*series, administrations, s);
+    }
+}
+
+void fillSplitScaleChart(QChart& chart,
+                         const std::vector<history::Administration>& administrations) {
+    clear(chart);
+    setUp(chart, QStringLiteral("OCD scale and Hoarding Disorder subscale, %1")
+                     .arg(fromUtf8(history::kQuillane2015)));
+    const auto [time, ocdAxis] = addAxes(chart, administrations, 60, 7, 3);
+    ocdAxis->setTitleText(fromUtf8(history::splitScaleInfo(history::SplitScale::Ocd).name));
+    // The subscale on its own axis, 0 to 12 against 0 to 60, so that both fill the height.
+    const history::SplitScaleInfo& hoarding =
+        history::splitScaleInfo(history::SplitScale::HoardingDisorder);
+    QValueAxis* hoardingAxis = scoreAxis(hoarding.highest, 7, fromUtf8(hoarding.shortName));
+    chart.addAxis(hoardingAxis, Qt::AlignRight);
+    const auto [from, to] = timeRange(administrations);
+    const std::array<QValueAxis*, 2> axes{ocdAxis, hoardingAxis};
+    for (std::size_t s = 0; s < history::kSplitScaleCount; ++s) {
+        const history::SplitScaleInfo& info = history::splitScaleTable()[s];
+        QLineSeries* cutoff = level(info.cutoff, from, to);
+        cutoff->setName(splitCutoffName(info));
+        cutoff->setPen(QPen(kSplitColours[s], 1.2, Qt::DashLine));
+        attach(chart, cutoff, time, axes[s]);
+    }
+    for (std::size_t s = 0; s < history::kSplitScaleCount; ++s) {
+        const history::SplitScaleInfo& info = history::splitScaleTable()[s];
+        QLineSeries* series = scoreSeries(administrations, fromUtf8(info.name), kSplitColours[s]);
+        series->setPen(QPen(kSplitColours[s], 2));
+        attach(chart, series, time, axes[s]);
+        setPointsBy(*series, administrations,
+                    [&info](const history::Administration& a) { return a.split[info.scale]; });
     }
 }
 
@@ -224,9 +304,8 @@ QString chartDescription(const std::vector<history::Administration>& administrat
                           .arg(administration.scales[scaleIndex].raw));
     return QStringLiteral("%1 administrations from %2 to %3. %4 by date: %5.")
         .arg(administrations.size())
-        .arg(shown(administrations.front().record.date),
-             shown(administrations.back().record.date), scaleName(scaleIndex),
-             scores.join(QStringLiteral("; ")));
+        .arg(shown(administrations.front().record.date), shown(administrations.back().record.date),
+             scaleName(scaleIndex), scores.join(QStringLiteral("; ")));
 }
 
 } // namespace obrix::ui

@@ -4,10 +4,12 @@
 #include "scoring/number_format.h"
 #include "scoring/result_texts.h"
 #include "ui/date_display.h"
+#include "ui/history/history_texts.h"
 
 #include <QColor>
 #include <QDate>
 #include <QFileInfo>
+#include <QFont>
 #include <QLocale>
 
 namespace obrix::ui {
@@ -18,15 +20,24 @@ namespace {
 const QColor kRawScoreColour(255, 0, 0);
 const QColor kScoreColour(0, 0, 255);
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// The columns after the scales' scores, in order.
+enum class Trailing {
+    ChangeFromFirst,
+    ChangeFromPrevious,
+    AtOrAboveCutoff,
+    OcdScale,
+    HoardingDisorder,
+    ReliableChange,
+    Recovered
+};
+
+Trailing trailing(int column) {
+    return static_cast<Trailing>(column - HistoryTableModel::kFirstTrailingColumn);
 }
 
-QString signedChange(const std::optional<int>& change) {
-    if (!change)
-        return {};
-    return *change > 0 ? QStringLiteral("+%1").arg(*change) : QString::number(*change);
-}
+// Reliable change in the chart markers' colours.
+const QColor kImprovedColour(0, 130, 0);
+const QColor kDeterioratedColour(150, 0, 170);
 
 // The scale and which of its three columns, for a score column.
 std::pair<std::size_t, int> scoreColumn(int column) {
@@ -37,7 +48,7 @@ std::pair<std::size_t, int> scoreColumn(int column) {
 
 bool isScoreColumn(int column) {
     return column >= HistoryTableModel::kFixedColumns &&
-           column < HistoryTableModel::kColumnCount - 3;
+           column < HistoryTableModel::kFirstTrailingColumn;
 }
 
 } // namespace
@@ -78,13 +89,41 @@ QString HistoryTableModel::text(const history::Administration& administration,
         return result.percentile ? fromUtf8(scoring::formatGeneral(*result.percentile, separator))
                                  : QStringLiteral("N/A");
     }
-    switch (kColumnCount - column) {
-    case 3:
+    switch (trailing(column)) {
+    case Trailing::ChangeFromFirst:
         return signedChange(administration.changeFromFirst);
-    case 2:
+    case Trailing::ChangeFromPrevious:
         return signedChange(administration.changeFromPrevious);
-    default:
+    case Trailing::AtOrAboveCutoff:
         return administration.atOrAboveCutoff() ? QStringLiteral("Yes") : QStringLiteral("No");
+    case Trailing::OcdScale:
+        return QString::number(administration.split.ocd);
+    case Trailing::HoardingDisorder:
+        return QString::number(administration.split.hoardingDisorder);
+    case Trailing::ReliableChange:
+        return reliableChangeText(administration.reliableChangeFromFirst);
+    case Trailing::Recovered:
+        break;
+    }
+    return recoveredText(administration.recovered);
+}
+
+bool HistoryTableModel::stands(const history::Administration& administration,
+                               int column) const {
+    if (column < kFirstTrailingColumn)
+        return false;
+    switch (trailing(column)) {
+    case Trailing::OcdScale:
+        return administration.split.atOrAboveCutoff(history::SplitScale::Ocd);
+    case Trailing::HoardingDisorder:
+        return administration.split.atOrAboveCutoff(history::SplitScale::HoardingDisorder);
+    case Trailing::ReliableChange:
+        return administration.reliableChangeFromFirst.value_or(history::ReliableChange::None) !=
+               history::ReliableChange::None;
+    case Trailing::Recovered:
+        return administration.recovered.value_or(false);
+    default:
+        return false;
     }
 }
 
@@ -92,13 +131,27 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !administrations_ || index.row() >= rowCount())
         return {};
     const int column = index.column();
+    const history::Administration& administration =
+        (*administrations_)[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return text((*administrations_)[static_cast<std::size_t>(index.row())], column);
+        return text(administration, column);
     case Qt::ForegroundRole:
         if (isScoreColumn(column))
             return scoreColumn(column).second == 0 ? kRawScoreColour : kScoreColour;
+        if (column >= kFirstTrailingColumn && trailing(column) == Trailing::ReliableChange &&
+            stands(administration, column))
+            return administration.reliableChangeFromFirst == history::ReliableChange::Improved
+                       ? kImprovedColour
+                       : kDeterioratedColour;
+        return {};
+    case Qt::FontRole:
+        if (stands(administration, column)) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(column < kFixedColumns ? Qt::AlignLeft | Qt::AlignVCenter
@@ -122,14 +175,27 @@ QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation,
         const auto [scale, part] = scoreColumn(section);
         return fromUtf8(scoring::scaleTable()[scale].name) + QLatin1String(kParts[part]);
     }
-    switch (kColumnCount - section) {
-    case 3:
+    const auto split = [](history::SplitScale scale) {
+        const history::SplitScaleInfo& info = history::splitScaleInfo(scale);
+        return QStringLiteral("%1 (cut-off %2)").arg(fromUtf8(info.name)).arg(info.cutoff);
+    };
+    switch (trailing(section)) {
+    case Trailing::ChangeFromFirst:
         return QStringLiteral("Total change from first");
-    case 2:
+    case Trailing::ChangeFromPrevious:
         return QStringLiteral("Total change from previous");
-    default:
+    case Trailing::AtOrAboveCutoff:
         return QStringLiteral("Total at or above %1").arg(history::kClinicalCutoff);
+    case Trailing::OcdScale:
+        return split(history::SplitScale::Ocd);
+    case Trailing::HoardingDisorder:
+        return split(history::SplitScale::HoardingDisorder);
+    case Trailing::ReliableChange:
+        return QStringLiteral("Total reliable change from first");
+    case Trailing::Recovered:
+        break;
     }
+    return QStringLiteral("Recovered");
 }
 
 } // namespace obrix::ui

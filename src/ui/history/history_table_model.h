@@ -16,10 +16,14 @@ class HistoryTableModel final : public QAbstractTableModel {
 
 public:
     // Date of test, file, then raw score, z-score and percentile of each scale, then the
-    // Total's change from the first and from the previous administration and the cut-off.
+    // Total's change from the first and from the previous administration and the cut-off, then
+    // the OCD scale, the Hoarding Disorder subscale, the Total's reliable change from the first
+    // administration and recovery.
     static constexpr int kFixedColumns = 2;
     static constexpr int kColumnsPerScale = 3;
-    static constexpr int kColumnCount = kFixedColumns + kColumnsPerScale * scoring::kScaleCount + 3;
+    static constexpr int kFirstTrailingColumn =
+        kFixedColumns + kColumnsPerScale * scoring::kScaleCount;
+    static constexpr int kColumnCount = kFirstTrailingColumn + 7;
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -33,6 +37,8 @@ public:
 
 private:
     QString text(const history::Administration& administration, int column) const;
+    // Bold for a split scale at or above its cut-off and for a reliable change.
+    bool stands(const history::Administration& administration, int column) const;
 
     const std::vector<history::Administration>* administrations_ = nullptr;
 };

@@ -100,12 +100,12 @@ void HistoryWindowTest::csvExportHoldsTheTableInOrder() {
     const QList<QByteArray> rows = file.readAll().split('\n');
     QCOMPARE(rows.size(), 5); // header, three rows, nothing after the last CR LF
     QVERIFY(rows[0].startsWith("file,identifier,date,group,washing_raw"));
-    QVERIFY(rows[0].endsWith(",total_at_or_above_cutoff\r"));
+    QVERIFY(rows[0].endsWith(",total_reliable_change_from_first,recovered\r"));
     QVERIFY(rows[1].contains("b.oci,Client 7,2026-01-10,ocd,6,"));
-    QVERIFY(rows[1].endsWith(",1,,,true\r"));
+    QVERIFY(rows[1].endsWith(",1,,,true,30,6,true,true,,\r"));
     QVERIFY(rows[2].contains("a.oci, Client 7,2026-03-02,ocd,3,"));
-    QVERIFY(rows[2].endsWith(",2,-18,-18,false\r"));
-    QVERIFY(rows[3].endsWith(",3,-36,-18,false\r"));
+    QVERIFY(rows[2].endsWith(",2,-18,-18,false,15,3,true,false,improved,true\r"));
+    QVERIFY(rows[3].endsWith(",3,-36,-18,false,0,0,false,false,improved,true\r"));
     QVERIFY(rows[4].isEmpty());
 }
 
