@@ -1,5 +1,7 @@
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (the POSIX-threads variant, which
-# has std::thread). Programs are linked statically so that they run without the compiler's DLLs.
+# has std::thread). The Qt-free programs are linked statically so that they run without the
+# compiler's DLLs; the Qt build links the compiler's runtime as DLLs, as Qt's own DLLs do, so that
+# the program and Qt share one C++ runtime (OBRIX_MINGW_STATIC_RUNTIME=OFF).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -13,7 +15,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+if(NOT DEFINED OBRIX_MINGW_STATIC_RUNTIME OR OBRIX_MINGW_STATIC_RUNTIME)
+    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()
 
 # CTest runs the built programs through Wine.
 find_program(OBRIX_WINE NAMES wine64 wine PATHS /usr/lib/wine)

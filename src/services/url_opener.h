@@ -19,7 +19,8 @@ protected:
     UrlOpener& operator=(const UrlOpener&) = default;
 };
 
-// Opens addresses through QDesktopServices, i.e. the desktop's registered browser.
+// Opens addresses in the desktop's registered browser: the shell's open verb on Windows,
+// QDesktopServices elsewhere.
 class DesktopUrlOpener final : public UrlOpener {
 public:
     void openUrl(const QUrl& url) override;
