@@ -1,8 +1,6 @@
 # Install layout and the Debian package. The program goes to bin/ with the record-file icon
 # beside it (the file-type registration names that path); on Linux the desktop entry, the MIME
 # package for `.oci` files and the program's icon go where desktops look for them.
-include(GNUInstallDirs)
-
 if(NOT TARGET Obrix)
     return()
 endif()
@@ -51,4 +49,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # the fonts stand in for the window's typefaces.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "shared-mime-info, desktop-file-utils, fonts-liberation, fonts-crosextra-carlito, fonts-urw-base35")
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/ObrixWindowsInstaller.cmake)
+endif()
 include(CPack)

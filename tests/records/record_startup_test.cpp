@@ -39,7 +39,9 @@ struct Files {
         QByteArray shortened = kExampleBytes;
         shortened.chop(6);
         RecordWindow::writeBytes(nineteen, shortened);
+#ifndef _WIN32
         ::mkfifo(QFile::encodeName(pipe).constData(), 0600);
+#endif
     }
 };
 
@@ -101,10 +103,12 @@ void RecordStartupTest::commandLines_data() {
     // What is there but is no ordinary file is named for what it is, as File > Open does.
     QTest::newRow("folder") << args({files.folder}) << QString()
                             << QStringLiteral("Is a directory");
+#ifndef _WIN32 // named pipes and devices in the file system
     QTest::newRow("named pipe") << args({files.pipe}) << QString()
                                 << QStringLiteral("Not a regular file");
     QTest::newRow("device") << args({"/dev/null"}) << QString()
                             << QStringLiteral("Not a regular file");
+#endif
     QTest::newRow("empty argument") << args({QString()}) << QString() << notFound;
     QTest::newRow("nineteen fields")
         << args({files.nineteen}) << QString() << QStringLiteral("Input past end of file");
