@@ -2,6 +2,10 @@
 # package): a 64-bit installer that puts the program, its DLLs and the record-file icon into
 # Program Files\Obrix, adds a Start-menu entry and an uninstaller, and installs silently with /S.
 set(CPACK_GENERATOR NSIS)
+# The script lines below reach makensis as written, quotes and backslashes included.
+set(CPACK_VERBATIM_VARIABLES ON)
+# Everything goes straight into the installation folder (the Debian package's /usr is not used).
+set(CPACK_PACKAGING_INSTALL_PREFIX "")
 set(CPACK_PACKAGE_FILE_NAME "Obrix-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Obrix)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Obrix)
@@ -9,7 +13,7 @@ set(CPACK_NSIS_PACKAGE_NAME Obrix)
 set(CPACK_NSIS_DISPLAY_NAME Obrix)
 # A 64-bit program goes to the 64-bit Program Files, from a 64-bit installer.
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/packaging/windows/installer-notice.txt)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/src/app/resources/OCI-R.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/src/app/resources/OCI-R.ico)

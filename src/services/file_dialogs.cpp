@@ -12,15 +12,15 @@ namespace obrix::services {
 
 namespace {
 
-// The filter as Qt writes it, "description (patterns)". A description that already names the
-// pattern in parentheses, whatever its case, is used as it is: the dialog matches file names
-// without regard to case, so "OCI files (*.OCI)" lists the *.oci files.
+// The filter as Qt writes it, "description (patterns)", with the dialog told to show only the
+// description. The pattern is always the one asked for: a description such as
+// "OCI files (*.OCI)" must not become the pattern, because the Windows dialog adds the pattern's
+// extension, in its case, to the name typed.
 QString nameFilter(const FileDialogRequest& request) {
-    const QString named = QLatin1Char('(') + request.filterPattern + QLatin1Char(')');
-    if (request.filterPattern.isEmpty() ||
-        request.filterDescription.contains(named, Qt::CaseInsensitive))
+    if (request.filterPattern.isEmpty())
         return request.filterDescription;
-    return request.filterDescription + QLatin1String(" ") + named;
+    return request.filterDescription + QLatin1String(" (") + request.filterPattern +
+           QLatin1Char(')');
 }
 
 // The dialog asked about the name as typed; a suffix added afterwards names another file.
@@ -52,11 +52,16 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (!request.title.isEmpty())
         dialog.setWindowTitle(request.title);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(nameFilter(request));
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.initialFolder.isEmpty())
         dialog.setDirectory(request.initialFolder);
-    // A name with a folder in it moves the dialog to that folder, as the platform dialogs do.
+    // A name with a folder in it moves the dialog to that folder. Qt's own dialog does that in
+    // selectFile; the Windows dialog takes only the name from it, so the folder is set here.
+    const QFileInfo named(request.fileName);
+    if (!request.fileName.isEmpty() && named.isAbsolute())
+        dialog.setDirectory(named.absolutePath());
     dialog.selectFile(request.fileName);
 }
 

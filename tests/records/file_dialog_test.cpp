@@ -88,7 +88,9 @@ void FileDialogTest::saveDialogIsSetUpAsRequested() {
 
     QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Save File As ..."));
-    QCOMPARE(dialog.nameFilters(), QStringList{"OCI files (*.OCI)"});
+    // The description as it stands; the pattern in the case asked for.
+    QCOMPARE(dialog.nameFilters(), QStringList{"OCI files (*.OCI) (*.oci)"});
+    QVERIFY(dialog.testOption(QFileDialog::HideNameFilterDetails));
     QCOMPARE(dialog.defaultSuffix(), QStringLiteral("oci"));
     QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
     QCOMPARE(dialog.directory().absolutePath(), folder.path());
@@ -116,7 +118,7 @@ void FileDialogTest::openDialogIsSetUpAsRequested() {
     QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
     QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
     QCOMPARE(dialog.windowTitle(), platformTitle);
-    QCOMPARE(dialog.nameFilters(), QStringList{"OCI files (*.oci)"});
+    QCOMPARE(dialog.nameFilters(), QStringList{"OCI files (*.oci) (*.oci)"});
     // The name last chosen, in its own folder.
     QCOMPARE(dialog.directory().absolutePath(), folder.path());
     QCOMPARE(dialog.selectedFiles(), QStringList{request.fileName});

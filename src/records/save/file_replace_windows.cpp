@@ -13,8 +13,12 @@ namespace obrix::records {
 
 namespace {
 
+std::string describe(DWORD error) {
+    return std::error_code(static_cast<int>(error), std::system_category()).message();
+}
+
 std::string lastError() {
-    return std::error_code(static_cast<int>(GetLastError()), std::system_category()).message();
+    return describe(GetLastError());
 }
 
 std::string writeDurably(const wchar_t* path, std::string_view bytes) {
@@ -36,8 +40,14 @@ std::string writeDurably(const wchar_t* path, std::string_view bytes) {
 std::string replaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : L".";
     wchar_t temporary[MAX_PATH];
-    if (!GetTempFileNameW(folder.c_str(), L"obx", 0, temporary))
-        return lastError();
+    if (!GetTempFileNameW(folder.c_str(), L"obx", 0, temporary)) {
+        // GetTempFileNameW calls a missing folder an invalid directory name; the user is told
+        // the path was not found, as opening a file in it would say.
+        const DWORD error = GetLastError();
+        const bool folderMissing = error == ERROR_DIRECTORY &&
+                                   GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES;
+        return describe(folderMissing ? ERROR_PATH_NOT_FOUND : error);
+    }
     std::string failure = writeDurably(temporary, bytes);
     if (failure.empty()) {
         const bool replaced = GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES
