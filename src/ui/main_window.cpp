@@ -50,7 +50,10 @@ frmMain::frmMain(const services::Services& services,
     connectHandlers();
     applyAccessibleNames(*this);
 
-    resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    // The main window's layout gives the menu bar its height for the window's width, which some
+    // styles (Windows') make a pixel more than its size hint.
+    resize(kClientSize.width(),
+           kClientSize.height() + menuBar()->heightForWidth(kClientSize.width()));
     Form_Load();
     centreOnScreen();
 }

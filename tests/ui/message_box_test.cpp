@@ -106,6 +106,8 @@ void MessageBoxTest::unscriptedBoxStopsTheProcess() {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // Without a console (Windows) the failure would go to the debugger instead of stderr.
+    environment.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(),
                 {QString::fromLatin1(kChildOption) + mode});

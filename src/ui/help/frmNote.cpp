@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace obrix::ui {
 
@@ -30,7 +31,8 @@ void centreOnScreen(QWidget& window) {
     if (screen == nullptr) {
         return;
     }
-    QRect frame(QPoint(), window.size());
+    // The outer frame is centred; before the window exists its size is the client's.
+    QRect frame = window.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
 }
@@ -58,6 +60,15 @@ frmNote::frmNote()
 
     describe(txtNote, QStringLiteral("Scoring note"));
     centreOnScreen(*this);
+}
+
+void frmNote::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Once the platform knows the frame (at once on Windows), centre again with its true size.
+    if (!centred_) {
+        centred_ = true;
+        centreOnScreen(*this);
+    }
 }
 
 frmNote* showScoringNote() {

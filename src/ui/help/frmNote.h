@@ -19,6 +19,12 @@ public:
     frmNote();
 
     QPlainTextEdit* txtNote = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool centred_ = false;
 };
 
 // Shows the scoring note without a modal state and without an owner window, and returns at once.

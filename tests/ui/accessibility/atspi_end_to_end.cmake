@@ -2,6 +2,11 @@
 # through AT-SPI with pyatspi (Debian: xvfb, dbus, at-spi2-core, python3-pyatspi; see
 # scripts/setup.sh). Where a piece is missing the test is registered anyway and reports itself
 # skipped with the reason, so that the gap shows in every test run.
+#
+# AT-SPI is the Linux desktop's accessibility bus; a Windows build has nothing of it to drive.
+if(WIN32)
+    return()
+endif()
 
 find_program(OBRIX_XVFB_RUN xvfb-run)
 find_program(OBRIX_DBUS_RUN_SESSION dbus-run-session)

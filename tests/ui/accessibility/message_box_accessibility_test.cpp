@@ -2,8 +2,8 @@
 // described by the message, with named buttons. The boxes are the real dialogs of
 // DialogMessageBoxes, answered by a timer in the test.
 //
-// Runs on the "minimal" platform instead of the offscreen one, where DialogMessageBoxes refuses to
-// show a real dialog (so that no other test can hang on one).
+// Runs on the "minimal" platform (on Windows the "windows" one) instead of the offscreen one, where
+// DialogMessageBoxes refuses to show a real dialog (so that no other test can hang on one).
 #include "services/message_boxes.h"
 
 #include <QAccessible>
@@ -138,7 +138,12 @@ void MessageBoxAccessibilityTest::boxIsAnnouncedWithItsMessage() {
 }
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The system's own platform shows real dialogs, and the program ships no other.
+    qputenv("QT_QPA_PLATFORM", "windows");
+#else
     qputenv("QT_QPA_PLATFORM", "minimal");
+#endif
     QApplication app(argc, argv);
     MessageBoxAccessibilityTest test;
     return QTest::qExec(&test, argc, argv);
