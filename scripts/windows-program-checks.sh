@@ -32,6 +32,8 @@ trap cleanup EXIT
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 "$wine" wineboot -i >/dev/null 2>&1
+# Xvfb runs no window manager; Wine otherwise waits two seconds for one whenever a window goes.
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 "$wineserver" -p 2>/dev/null || true
 
 failed=()
