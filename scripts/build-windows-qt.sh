@@ -9,18 +9,7 @@
 # Usage: scripts/build-windows-qt.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh test
-packages=(nsis xdotool xclip fonts-wine)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/setup.sh windows
 
 qt="${OBRIX_QT_MINGW:-$PWD/build-windows/qt-6.4.2-mingw}"
 tarball="../shared/toolchains/qt-6.4.2-mingw.tar.xz"

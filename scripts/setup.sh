@@ -27,10 +27,15 @@ test_packages=(
     dpkg-dev
 )
 
+# The Windows program with Qt (scripts/build-windows-qt.sh): the installer, and the installed
+# program driven under Wine from the keyboard, with Wine's own fonts.
+windows_packages=(nsis xdotool xclip fonts-wine)
+
 case "${1:-run}" in
     run) wanted=("${run_packages[@]}") ;;
     test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+    windows) wanted=("${run_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
+    *) echo "usage: $0 [run|test|windows]" >&2; exit 2 ;;
 esac
 
 missing=()
