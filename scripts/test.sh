@@ -28,6 +28,9 @@ bash scripts/check-package-depends.sh "$stage"/package/obrix_*.deb
 
 # The Qt-free parts cross-built for Windows and run under Wine (uses build/bin/obrix-score).
 bash scripts/build-windows.sh build
+# The whole Windows program with Qt, its tests under Wine, its installer and the installed program
+# driven from the keyboard; where no Qt for mingw is at hand it says so in one line.
+bash scripts/build-windows-qt.sh
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOBRIX_WERROR=ON -DOBRIX_SANITIZE=ON -DOBRIX_BUILD_TESTS=ON
 cmake --build build-asan

@@ -51,10 +51,11 @@ wait_for() { # wait_for SECONDS COMMAND...: until the command succeeds
     for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
     return 1
 }
-main_window() { # the main window's X id: the larger window named "Obrix"
+main_window() { # the main window's X id: the window named "Obrix" that is wider than the splash
     local id
     for id in $(windows_named Obrix); do
-        xdotool getwindowgeometry "$id" | grep -q 'Geometry: 730x' && echo "$id"
+        xdotool getwindowgeometry "$id" 2>/dev/null |
+            awk -F'[ x]+' '/Geometry/ && $3 >= 700 { found = 1 } END { exit !found }' && echo "$id"
     done
 }
 has_main_window() { [ -n "$(main_window)" ]; }
@@ -65,9 +66,11 @@ not_running() { ! running; }
 keys() { xdotool key --delay 60 "$@"; sleep 0.4; }
 focus_main() { xdotool windowfocus --sync "$(main_window)" 2>/dev/null || true; sleep 0.2; }
 copied() { # the text that Ctrl+C copies from the focused control or message box
-    printf '' | xclip -selection clipboard
+    # xclip stays behind to hold the emptied clipboard until the program takes it over; its
+    # output goes nowhere, so that the caller's $(...) does not wait for it.
+    printf '' | xclip -selection clipboard >/dev/null 2>&1
     keys ctrl+c
-    xclip -o -selection clipboard 2>/dev/null | tr -d '\r'
+    timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r'
 }
 
 program="$WINEPREFIX/drive_c/Program Files/Obrix"
@@ -173,18 +176,26 @@ switches_sample() {
 }
 check "choosing the OCD sample shows its figures" switches_sample
 
-dialog_named() { [ -n "$(windows_named "$1")" ]; }
-no_dialog_named() { [ -z "$(windows_named "$1")" ]; }
-choose_in_dialog() { # choose_in_dialog TITLE PATH: types the name into the file dialog
-    wait_for 20 dialog_named "$1" || { echo "no dialog \"$1\""; return 1; }
+focused_dialog() { # focused_dialog TITLE...: a window other than the main one has the focus,
+    # named one of the titles
+    local focused title
+    focused=$(xdotool getwindowfocus 2>/dev/null) && [ "$focused" != "$(main_window)" ] || return 1
+    for title; do [ "$(xdotool getwindowname "$focused" 2>/dev/null)" = "$title" ] && return 0; done
+    return 1
+}
+main_focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(main_window)" ]; }
+choose_in_dialog() { # choose_in_dialog PATH TITLE...: types the name into the file dialog
+    local path="$1"
+    shift
+    wait_for 20 focused_dialog "$@" || { echo "no dialog \"$1\""; return 1; }
     keys Home shift+End
-    xdotool type --delay 20 "$(windows_path "$2")"
+    xdotool type --delay 20 "$(windows_path "$path")"
     keys Return
-    wait_for 10 no_dialog_named "$1"
+    wait_for 10 main_focused
 }
 saves_as() { # saves_as NAME: Save As to a new name typed without its extension
     keys ctrl+a
-    choose_in_dialog "Save File As ..." "$records/$1" && wait_for 10 test -f "$records/$1.oci"
+    choose_in_dialog "$records/$1" "Save File As ..." && wait_for 10 test -f "$records/$1.oci"
 }
 saves_under_a_new_name() {
     saves_as "saved copy" && cmp "$record" "$records/saved copy.oci"
@@ -193,11 +204,17 @@ check "Save As through the Windows file dialog writes the record under the new n
     saves_under_a_new_name
 
 reopens() {
-    # Start Again empties the window; the file opened next fills it, and saving it again under
-    # another name gives the same bytes.
+    # Start Again empties the window, a change that Open asks about first (No: open without
+    # saving); the file opened next fills it, and saving it again under another name gives the
+    # same bytes.
     keys alt+a
     keys ctrl+o
-    choose_in_dialog "Open" "$records/saved copy.oci" &&
+    wait_for 20 obrix_windows 2 || return 1
+    copied | grep -q "Data appears to have changed, do you wish to save these changes before opening a new file?" ||
+        return 1
+    keys alt+n
+    # The Open dialog has no title of the program's: Windows calls it "Open", Wine leaves it empty.
+    choose_in_dialog "$records/saved copy.oci" "Open" "" &&
         saves_as "reopened" && cmp "$record" "$records/reopened.oci"
 }
 check "Open through the Windows file dialog shows the saved record" reopens
