@@ -23,11 +23,12 @@ if [ ! -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
 fi
 
 out="$PWD/build-windows-qt"
+mkdir -p "$out"
 cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DOBRIX_MINGW_STATIC_RUNTIME=OFF \
     -DQT_HOST_PATH=/usr -DCMAKE_BUILD_TYPE=Release -DOBRIX_WERROR=ON -DOBRIX_WITH_QT=ON \
-    -DOBRIX_BUILD_TESTS=ON -DOBRIX_GTEST_SOURCE_DIR=/usr/src/googletest >"$out.configure.log" 2>&1 ||
-    { cat "$out.configure.log"; exit 1; }
+    -DOBRIX_BUILD_TESTS=ON -DOBRIX_GTEST_SOURCE_DIR=/usr/src/googletest >"$out/configure.log" 2>&1 ||
+    { cat "$out/configure.log"; exit 1; }
 cmake --build "$out"
 
 # The display comes first: Wine's desktop process, started with the prefix and kept running
